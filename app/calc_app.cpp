@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#include "app/calc_app.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+
+#include "framework/app_setup.h"
+#include "pages/sewage_page.h"
+
+int RunVek(int argc, char** argv) {
+    QApplication app(argc, argv);
+    SetUpApplication(app);
+
+    // A plain host window for the first page.
+    QWidget host;
+    host.setWindowTitle(QStringLiteral("环评数据计算"));
+    CSewagePage page;
+    page.Create(&host);
+    auto* layout = new QVBoxLayout(&host);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(&page);
+    page.show();
+    host.show();
+    return app.exec();
+}

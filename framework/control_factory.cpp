@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "framework/control_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "framework/resources.h"
+
+namespace {
+
+Qt::FocusPolicy FocusPolicyOf(const ControlTemplate& c) {
+    return (c.style & Style::TabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+QWidget* CreateEdit(const ControlTemplate& c, QWidget* parent) {
+    auto* edit = new QLineEdit(QString::fromUtf8(c.text), parent);
+    edit->setFrame(c.style & Style::Border);
+    edit->setReadOnly(c.style & Style::ReadOnly);
+    edit->setFocusPolicy(FocusPolicyOf(c));
+    // Text starts at the left edge, as in the classic edit control.
+    edit->setTextMargins(0, 0, 0, 0);
+    edit->setContextMenuPolicy(Qt::DefaultContextMenu);
+    return edit;
+}
+
+QWidget* CreateCombo(const ControlTemplate& c, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    const bool editable = !(c.style & Style::DropList);
+    combo->setEditable(editable);
+    // Typed text never becomes a new list item.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFocusPolicy(FocusPolicyOf(c));
+    combo->setMaxVisibleItems(qMax(1, (c.height - 14) / 8));
+    return combo;
+}
+
+QWidget* CreateStatic(const ControlTemplate& c, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(c.text), parent);
+    Qt::Alignment align = Qt::AlignTop;
+    if (c.style & Style::Center)
+        align |= Qt::AlignHCenter;
+    else if (c.style & Style::Right)
+        align |= Qt::AlignRight;
+    else
+        align |= Qt::AlignLeft;
+    label->setAlignment(align);
+    label->setTextFormat(Qt::PlainText);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setMargin(0);
+    label->setIndent(0);
+    return label;
+}
+
+QWidget* CreatePicture(const ControlTemplate& c, QWidget* parent, const DialogBaseUnits& base) {
+    auto* label = new QLabel(parent);
+    label->setFocusPolicy(Qt::NoFocus);
+    const QRect r = DialogUnitsToPixels(base, c.x, c.y, c.width, c.height);
+    const QPixmap picture = LoadBitmapResource(QString::fromUtf8(c.text).toInt());
+    if (!picture.isNull())
+        label->setPixmap(picture.scaled(r.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+int ComboFieldHeight(const DialogBaseUnits& base) { return base.height + 8; }
+
+QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent,
+                               const DialogBaseUnits& base) {
+    const QString text = QString::fromUtf8(c.text);
+    switch (c.kind) {
+        case ControlKind::Edit: return CreateEdit(c, parent);
+        case ControlKind::ComboBox: return CreateCombo(c, parent);
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(text, parent);
+            // A page has no default button: Enter goes to the window's OK.
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            button->setFocusPolicy(FocusPolicyOf(c));
+            return button;
+        }
+        case ControlKind::CheckBox: {
+            auto* check = new QCheckBox(text, parent);
+            check->setFocusPolicy(FocusPolicyOf(c));
+            return check;
+        }
+        case ControlKind::Radio: {
+            auto* radio = new QRadioButton(text, parent);
+            radio->setFocusPolicy(FocusPolicyOf(c));
+            return radio;
+        }
+        case ControlKind::GroupBox: {
+            auto* group = new QGroupBox(text, parent);
+            group->setFocusPolicy(Qt::NoFocus);
+            return group;
+        }
+        case ControlKind::Picture: return CreatePicture(c, parent, base);
+        case ControlKind::Static:
+        case ControlKind::Label: return CreateStatic(c, parent);
+    }
+    return new QWidget(parent);
+}

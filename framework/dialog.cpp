@@ -1,0 +1,395 @@
+// SPDX-License-Identifier: MIT
+#include "framework/dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+#include "framework/control_factory.h"
+#include "framework/data_exchange.h"
+
+namespace {
+
+const DialogTemplate& EmptyTemplate() {
+    static const DialogTemplate empty{0, "", 100, 50, "宋体", 9, WindowKind::Modal, {}};
+    return empty;
+}
+
+// A page sits in a thin sunken edge of one pixel.
+constexpr int kStaticEdge = 1;
+
+Qt::WindowFlags FlagsOf(WindowKind kind) {
+    const Qt::WindowFlags caption = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    switch (kind) {
+        case WindowKind::ChildPage: return Qt::Widget;
+        case WindowKind::ToolWindow: return Qt::Window | caption | Qt::WindowMinimizeButtonHint;
+        case WindowKind::Modal: return Qt::Dialog | caption;
+        case WindowKind::MainWindow:
+            return Qt::Window | caption | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    }
+    return Qt::Widget;
+}
+
+CtlColorKind ColorKindOf(const QWidget* widget) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return edit->isReadOnly() || !edit->isEnabled() ? CtlColorKind::Static : CtlColorKind::Edit;
+    if (qobject_cast<const QComboBox*>(widget)) return CtlColorKind::Edit;
+    if (qobject_cast<const QPushButton*>(widget)) return CtlColorKind::Button;
+    return CtlColorKind::Static;
+}
+
+}  // namespace
+
+CDialog::CDialog(int templateId) : QDialog(nullptr) {
+    template_ = FindDialogTemplate(templateId);
+    if (!template_) template_ = &EmptyTemplate();
+}
+
+CDialog::~CDialog() = default;
+
+QPoint CDialog::ClientOrigin() const {
+    return template_->kind == WindowKind::ChildPage ? QPoint(kStaticEdge, kStaticEdge) : QPoint();
+}
+
+QRect CDialog::TemplateRectPixels(const ControlTemplate& c) const {
+    return DialogUnitsToPixels(baseUnits_, c.x, c.y, c.width, c.height).translated(ClientOrigin());
+}
+
+const ControlTemplate* CDialog::TemplateOf(int id) const {
+    for (const auto& entry : controls_)
+        if (entry.tmpl->id == id) return entry.tmpl;
+    return nullptr;
+}
+
+void CDialog::BuildWindow(QWidget* parent) {
+    setParent(parent, FlagsOf(template_->kind));
+    setWindowTitle(QString::fromUtf8(template_->caption));
+    QFont font(QString::fromUtf8(template_->fontFace));
+    font.setPointSize(template_->fontPointSize);
+    setFont(font);
+    baseUnits_ = BaseUnitsOf(font);
+
+    QSize size = DialogUnitsToPixels(baseUnits_, template_->width, template_->height);
+    if (template_->kind == WindowKind::ChildPage) {
+        size += QSize(2 * kStaticEdge, 2 * kStaticEdge);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+    CreateControls();
+    ApplyTabOrder();
+    BuildMessageMap();
+}
+
+void CDialog::CreateControls() {
+    QButtonGroup* radioGroup = nullptr;
+    for (const ControlTemplate& c : template_->controls) {
+        QWidget* widget = CreateTemplateControl(c, this, baseUnits_);
+        widget->setGeometry(TemplateRectPixels(c));
+        if (c.kind == ControlKind::ComboBox) widget->resize(widget->width(), ComboFieldHeight(baseUnits_));
+        SetControlId(widget, c.id);
+        if (c.style & Style::Hidden) widget->setHidden(true);
+        if (c.style & Style::Disabled) widget->setEnabled(false);
+
+        // Radio buttons exclude each other within a template group, which
+        // starts at a control with the group flag.
+        if (c.style & Style::Group) radioGroup = nullptr;
+        if (c.kind == ControlKind::Radio) {
+            if (!radioGroup) {
+                radioGroup = new QButtonGroup(this);
+                radioGroups_.push_back(radioGroup);
+            }
+            radioGroup->addButton(static_cast<QAbstractButton*>(widget));
+        }
+        controls_.push_back({&c, widget, false});
+        WireNotifications(widget);
+    }
+    // Group boxes frame their controls and must never cover them.
+    for (const auto& entry : controls_)
+        if (entry.tmpl->kind == ControlKind::GroupBox) entry.widget->lower();
+}
+
+void CDialog::ApplyTabOrder() {
+    QWidget* previous = nullptr;
+    for (const auto& entry : controls_) {
+        if (entry.widget->focusPolicy() == Qt::NoFocus) continue;
+        if (previous) QWidget::setTabOrder(previous, entry.widget);
+        previous = entry.widget;
+    }
+}
+
+void CDialog::WireNotifications(QWidget* widget) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit] { OnControlNotify(ControlId(edit), Notify::Change); });
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        // Only a choice the user makes counts as a selection change.
+        connect(combo, &QComboBox::activated, this,
+                [this, combo] { OnControlNotify(ControlId(combo), Notify::SelChange); });
+        if (combo->lineEdit()) combo->lineEdit()->installEventFilter(this);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, button] { OnControlNotify(ControlId(button), Notify::Clicked); });
+    }
+    widget->installEventFilter(this);
+}
+
+bool CDialog::IsOwnControl(const QWidget* widget) const {
+    // The nearest window that owns the widget must be this one (a page's
+    // field is not a control of the main window that hosts the page).
+    for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (dynamic_cast<const CDialog*>(w)) return w == this;
+    return false;
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return QDialog::eventFilter(watched, event);
+    QWidget* control = widget;
+    if (qobject_cast<QComboBox*>(widget->parentWidget())) control = widget->parentWidget();
+
+    if (event->type() == QEvent::FocusIn) {
+        OnControlNotify(ControlId(control), Notify::SetFocus);
+    } else if (event->type() == QEvent::FocusOut) {
+        // Focus lost counts only when it moves to another control of this
+        // window: not when the window is deactivated or a pop-up opens.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        QWidget* next = QApplication::focusWidget();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next &&
+            next != control && !control->isAncestorOf(next) && IsOwnControl(next))
+            OnControlNotify(ControlId(control), Notify::KillFocus);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const ControlTemplate* t = TemplateOf(ControlId(control));
+        if (t && (t->style & Style::Notify) && t->kind == ControlKind::Static)
+            OnControlNotify(t->id, Notify::Clicked);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool CDialog::Create(QWidget* parent) {
+    if (created_) return true;
+    BuildWindow(parent);
+    created_ = true;
+    const bool focusDefault = OnInitDialog();
+    RefreshColors();
+    if (focusDefault && template_->kind != WindowKind::ChildPage) {
+        for (const auto& entry : controls_) {
+            if ((entry.tmpl->style & Style::TabStop) && !entry.widget->isHidden() &&
+                entry.widget->isEnabled()) {
+                initialFocus_ = entry.widget;
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+void CDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A window's first focus is given once it can hold one.
+    if (initialFocus_) {
+        initialFocus_->setFocus(Qt::OtherFocusReason);
+        initialFocus_ = nullptr;
+    }
+}
+
+int CDialog::DoModal(QWidget* parent) {
+    modal_ = true;
+    Create(parent);
+    return exec();
+}
+
+bool CDialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(this, saveAndValidate);
+    ++exchangeDepth_;
+    DoDataExchange(&dx);
+    --exchangeDepth_;
+    return !dx.failed();
+}
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    for (const auto& entry : controls_)
+        if (entry.tmpl->id == id) return entry.widget;
+    return nullptr;
+}
+
+std::vector<QWidget*> CDialog::RadioGroup(int firstId) const {
+    std::vector<QWidget*> group;
+    auto* first = qobject_cast<QAbstractButton*>(GetDlgItem(firstId));
+    if (!first || !first->group()) return group;
+    for (const auto& entry : controls_)
+        if (auto* b = qobject_cast<QAbstractButton*>(entry.widget); b && b->group() == first->group())
+            group.push_back(b);
+    return group;
+}
+
+int CDialog::MessageBox(const QString& text, const QString& caption, unsigned type) {
+    return ShowMessageBox(this, text, caption, type);
+}
+
+void CDialog::EndDialog(int result) {
+    setResult(result);
+    if (modal_)
+        done(result);
+    else
+        hide();
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(true)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+bool CDialog::OnControlNotify(int id, int code) {
+    if (exchangeDepth_ > 0 || IsMessageBoxOpen()) return false;
+    for (const auto& entry : messageMap_) {
+        if (entry.id == id && entry.code == code) {
+            entry.handler();
+            return true;
+        }
+    }
+    if (code == Notify::Clicked && id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (code == Notify::Clicked && id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+void CDialog::AdoptControl(int id, QWidget* control) {
+    for (auto& entry : controls_) {
+        if (entry.tmpl->id != id) continue;
+        QWidget* old = entry.widget;
+        control->setParent(this);
+        SetControlId(control, id);
+        control->setGeometry(old->geometry());
+        control->setFont(old->font());
+        if (auto* bound = dynamic_cast<TemplateBound*>(control))
+            bound->PreSubclassWindow(*entry.tmpl);
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setText(QString::fromUtf8(entry.tmpl->text));
+        control->setEnabled(old->isEnabled());
+        control->stackUnder(old);
+        control->setHidden(old->isHidden());
+        entry.widget = control;
+        entry.adopted = true;
+        delete old;
+        WireNotifications(control);
+        ApplyTabOrder();
+        return;
+    }
+}
+
+CtlColor CDialog::OnCtlColor(QWidget*, CtlColorKind) { return CtlColor::Default(); }
+
+void CDialog::RefreshColors() {
+    const CtlColor own = OnCtlColor(this, CtlColorKind::Dialog);
+    QPalette palette = QApplication::palette();
+    if (own.brush == CtlColor::Brush::Solid) palette.setColor(QPalette::Window, own.brushColor);
+    setPalette(palette);
+    setAutoFillBackground(own.brush != CtlColor::Brush::Hollow);
+    for (const auto& entry : controls_) ApplyColorsTo(entry);
+}
+
+void CDialog::ApplyColorsTo(const Entry& entry) {
+    if (entry.adopted) return;  // a control class of its own paints itself
+    QWidget* w = entry.widget;
+    const CtlColorKind kind = ColorKindOf(w);
+    const CtlColor answer = OnCtlColor(w, kind);
+    const QPalette base = QApplication::palette();
+    QPalette palette = base;
+    auto* edit = qobject_cast<QLineEdit*>(w);
+
+    if (answer.textColor) {
+        palette.setColor(QPalette::WindowText, *answer.textColor);
+        palette.setColor(QPalette::Text, *answer.textColor);
+        palette.setColor(QPalette::ButtonText, *answer.textColor);
+    }
+    if (kind == CtlColorKind::Static) {
+        // What shows behind the control: the brush, or the text background
+        // when that is drawn opaque over a hollow brush, or the window.
+        QColor fill = base.color(QPalette::Window);
+        bool autoFill = true;
+        if (answer.brush == CtlColor::Brush::Solid) fill = answer.brushColor;
+        if (answer.brush == CtlColor::Brush::Hollow) {
+            if (!answer.transparent && answer.textBackground)
+                fill = *answer.textBackground;
+            else
+                autoFill = false;
+        }
+        palette.setColor(QPalette::Window, autoFill ? fill : QColor(Qt::transparent));
+        palette.setColor(QPalette::Base, autoFill ? fill : QColor(Qt::transparent));
+        palette.setColor(QPalette::Button, autoFill ? fill : QColor(Qt::transparent));
+        w->setAutoFillBackground(autoFill && !edit);
+    } else if (kind == CtlColorKind::Edit) {
+        if (answer.brush == CtlColor::Brush::Solid) palette.setColor(QPalette::Base, answer.brushColor);
+        if (answer.brush == CtlColor::Brush::Hollow) palette.setColor(QPalette::Base, Qt::transparent);
+    } else if (kind == CtlColorKind::Button) {
+        if (answer.brush == CtlColor::Brush::Solid) palette.setColor(QPalette::Button, answer.brushColor);
+    }
+    w->setPalette(palette);
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            event->accept();
+            OnOK();
+            return;
+        case Qt::Key_Escape:
+            event->accept();
+            OnCancel();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+bool CDialog::event(QEvent* event) {
+    if (event->type() == CommandEvent::EventType()) {
+        OnControlNotify(static_cast<CommandEvent*>(event)->commandId(), Notify::Clicked);
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (template_->kind != WindowKind::ChildPage) return;
+    // The static edge: shadow along the top and left, light along the
+    // bottom and right, one pixel wide.
+    QPainter painter(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+void CDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnClose();
+}
+
+void CDialog::OnClose() { OnCancel(); }

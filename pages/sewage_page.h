@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Page 1: the domestic sewage and refuse of a works' staff.
+
+#include "framework/data_exchange.h"
+#include "framework/dialog.h"
+
+class CSewagePage : public CDialog {
+public:
+    CSewagePage();
+
+    // Inputs (single precision, as typed).
+    float m_fWorkers = 0;
+    float m_fResidents = 0;
+    float m_fWorkDays = 0;
+    float m_fWaterNonResident = 0;  // l per person per day
+    float m_fWaterResident = 0;     // l per person per day
+    float m_fDischargePercent = 0;  // % of water use
+    float m_fCodInitial = 0;        // mg/L
+    float m_fCodLimit = 0;          // mg/L
+    float m_fNh3nInitial = 0;       // mg/L
+    float m_fNh3nLimit = 0;         // mg/L
+
+    // Results.
+    float m_fAnnualWater = 0;      // t
+    float m_fDailyDischarge = 0;   // t
+    float m_fAnnualDischarge = 0;  // t
+    float m_fCodAnnual = 0;        // t
+    float m_fCodLimitAnnual = 0;   // t
+    float m_fNh3nAnnual = 0;       // t
+    float m_fNh3nLimitAnnual = 0;  // t
+    float m_fCodReduction = 0;     // t
+    float m_fNh3nReduction = 0;    // t
+    float m_fRefuseDaily = 0;      // kg
+    float m_fRefuseAnnual = 0;     // t
+
+    void OnCompute();
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void BuildMessageMap() override;
+    CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
+
+private:
+    CWndRef m_editWorkers;    // 1005, focus after a negative input
+    CWndRef m_editResidents;  // 1006, focus after more residents than workers
+};

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#include "framework/dialog_template.h"
+#include "res/templates.h"
+
+const DialogTemplate* FindDialogTemplate(int id) {
+    switch (id) {
+        case 129: return &SewagePageTemplate();
+        default: return nullptr;
+    }
+}

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The dialog templates of every window, one table each (template_NNN.cpp).
+
+#include "framework/dialog_template.h"
+
+const DialogTemplate& SewagePageTemplate();  // 129
