@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "units/unit_catalogue.h"
+
+#include <filesystem>
+
+#include "units/catalogue_format.h"
+#include "units/utf8.h"
+
+namespace platform = vek::units::platform;
+
+namespace {
+
+// A message box text of the original program holds at most 99 characters.
+constexpr std::size_t kMaxErrorChars = 99;
+
+std::string FileNameOf(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    return name.empty() ? path : name;
+}
+
+std::string MessageFor(const platform::FileStatus& status, const std::string& name) {
+    switch (status.fault) {
+        case platform::FileFault::kNone:
+            return {};
+        case platform::FileFault::kBusy:
+            return name + " 正被其他程序使用，无法打开。";
+        case platform::FileFault::kNoPermission:
+            return "没有权限打开 " + name + "。";
+        case platform::FileFault::kReadOnlyDisk:
+            return name + " 所在的磁盘是只读的。";
+        case platform::FileFault::kOther:
+            break;
+    }
+    return "无法打开 " + name + "：" + status.reason;
+}
+
+}  // namespace
+
+UnitCatalogue::UnitCatalogue(std::string path) : path_(std::move(path)) {}
+
+std::string UnitCatalogue::ErrorText(const platform::FileStatus& status) const {
+    return vek::units::TruncateUtf8(MessageFor(status, FileNameOf(path_)), kMaxErrorChars);
+}
+
+std::string UnitCatalogue::OpenFile() {
+    if (file_.IsOpen())
+        return {};
+    // First as an existing file; then again, creating it when missing. The
+    // second attempt's failure is the one reported.
+    if (file_.Open(path_, false).Ok())
+        return {};
+    return ErrorText(file_.Open(path_, true));
+}
+
+std::string UnitCatalogue::Reload() {
+    std::string bytes;
+    const auto status = file_.ReadAll(bytes);
+    if (!status.Ok()) {
+        entries_.clear();
+        return ErrorText(status);
+    }
+    entries_ = ParseContent(bytes);
+    return {};
+}
+
+std::string UnitCatalogue::Load() {
+    if (std::string error = OpenFile(); !error.empty()) {
+        entries_.clear();  // nothing is read from a file that is not open
+        return error;
+    }
+    return Reload();
+}
+
+std::vector<std::string> UnitCatalogue::KindsInOrder() const {
+    std::vector<std::string> kinds;
+    for (const auto& entry : entries_) {
+        bool known = false;
+        for (const auto& kind : kinds) known = known || kind == entry.kind;
+        if (!known)
+            kinds.push_back(entry.kind);
+    }
+    return kinds;
+}
+
+KindUnits UnitCatalogue::UnitsOfKind(std::string_view kind) const {
+    KindUnits result;
+    for (const auto& entry : entries_) {
+        if (entry.kind != kind)
+            continue;
+        if (result.units.empty()) {
+            result.baseUnit = entry.baseUnit;
+            result.baseQuantity = entry.baseQuantity;
+        }
+        result.units.push_back(entry.unit);
+    }
+    return result;
+}
+
+float UnitCatalogue::FactorOf(std::string_view kind, std::string_view name, float current) const {
+    float factor = current;
+    for (const auto& entry : entries_) {
+        if (entry.kind != kind)
+            continue;
+        if (entry.baseUnit == name)
+            factor = entry.baseQuantity;
+        if (entry.unit == name)
+            factor = entry.quantity;
+    }
+    return factor;
+}
+
+std::string UnitCatalogue::AppendEntry(std::string_view kind, std::string_view baseQuantityText,
+                                       std::string_view baseUnit, std::string_view quantityText,
+                                       std::string_view unit) {
+    if (std::string error = OpenFile(); !error.empty())
+        return error;
+    // The file's present content decides the encoding of the line and
+    // whether a line break must come first.
+    std::string bytes;
+    if (const auto status = file_.ReadAll(bytes); !status.Ok())
+        return ErrorText(status);
+    const auto appendix = vek::units::EncodeAppendix(
+        bytes, vek::units::BuildEntryLine(kind, baseQuantityText, baseUnit, quantityText, unit));
+    if (!appendix)
+        return ErrorText({platform::FileFault::kOther, "no GB18030 converter on this system"});
+    if (const auto status = file_.Append(*appendix); !status.Ok())
+        return ErrorText(status);
+    return Reload();
+}
+
+void UnitCatalogue::Close() {
+    file_.Close();
+    entries_.clear();
+}
+
+std::string UnitCatalogue::ReadOnly(const std::string& path, std::vector<UnitEntry>& entries) {
+    entries.clear();
+    std::string bytes;
+    const auto status = platform::ReadFileBytes(path, bytes);
+    if (!status.Ok())
+        return vek::units::TruncateUtf8(MessageFor(status, FileNameOf(path)), kMaxErrorChars);
+    entries = ParseContent(bytes);
+    return {};
+}
+
+std::vector<UnitEntry> UnitCatalogue::ParseContent(std::string_view fileBytes) {
+    return vek::units::ParseCatalogue(fileBytes);
+}
