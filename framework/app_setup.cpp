@@ -4,11 +4,15 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QStyleFactory>
 
 #include <clocale>
 
 void SetUpApplication(QApplication& app) {
     app.setApplicationName("vek");
+    // The classic look the pages were laid out for: etched group boxes,
+    // sunken fields, plain push buttons; the same on every desktop.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) app.setStyle(style);
     // Qt sets the C library's locale from the environment at start-up; numbers
     // must never take a decimal comma from it.
     std::setlocale(LC_NUMERIC, "C");

@@ -52,6 +52,9 @@ CDialog::CDialog(int templateId) : QDialog(nullptr) {
     if (!template_) template_ = &EmptyTemplate();
 }
 
+CDialog::CDialog(const DialogTemplate& dialogTemplate)
+    : QDialog(nullptr), template_(&dialogTemplate) {}
+
 CDialog::~CDialog() = default;
 
 QPoint CDialog::ClientOrigin() const {

@@ -30,6 +30,8 @@ constexpr int IDCANCEL = 2;
 class CDialog : public QDialog, public NotifyTarget {
 public:
     explicit CDialog(int templateId);
+    // A window from a template that is not among the program's resources.
+    explicit CDialog(const DialogTemplate& dialogTemplate);
     ~CDialog() override;
 
     // Creates the window from its template: a page or tool window (modeless,
