@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: MIT
+#include "controls/link_label.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <algorithm>
+
+#include "framework/notify.h"
+#include "framework/platform_services.h"
+
+namespace {
+
+constexpr int kBlinkTextMs = 1000;
+constexpr int kBlinkFillMs = 500;
+constexpr int kMaxGradientBands = 100;
+
+QColor SystemColor(QPalette::ColorRole role) {
+    return QApplication::palette().color(role);
+}
+
+}  // namespace
+
+CLinkLabel::CLinkLabel(QWidget* parent)
+    : QWidget(parent),
+      m_crText(SystemColor(QPalette::WindowText)),
+      m_crDefault(SystemColor(QPalette::Button)),
+      m_font(font()) {
+    connect(&m_blinkTimer, &QTimer::timeout, this, &CLinkLabel::OnTimer);
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    UpdateMouseHandling();
+}
+
+CLinkLabel::~CLinkLabel() = default;
+
+void CLinkLabel::PreSubclassWindow(const ControlTemplate& control) {
+    m_text = QString::fromUtf8(control.text ? control.text : "");
+    if (control.id != -1)
+        SetControlId(this, control.id);
+    m_style = control.style;
+    // The font the control has from its dialog becomes the label's own.
+    m_font = font();
+    UpdateMouseHandling();
+    Redraw();
+}
+
+// --- setters ---
+
+CLinkLabel& CLinkLabel::SetFillColor(const QColor& color, const QColor& endColor, bool gradient) {
+    m_crFill = color;
+    m_crGradientEnd = endColor;
+    m_bGradient = gradient;
+    m_hbrFill.reset();
+    if (!gradient)
+        m_hbrFill = color;
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetLabelColor(const QColor& color) {
+    m_crText = color;
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetLabelText(const QString& text) {
+    m_text = text;
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetBoldFace(bool on) {
+    m_font.setWeight(on ? QFont::Bold : QFont::Normal);
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetFaceName(const QString& name, int /*charset*/) {
+    m_font.setFamily(name);
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetUnderlined(bool on) {
+    m_font.setUnderline(on);
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetItalicFace(bool on) {
+    m_font.setItalic(on);
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetPointSize(int points) {
+    if (points > 0)
+        m_font.setPointSize(points);
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetStaticEdge(bool on) {
+    m_bStaticEdge = on;
+    UpdateFrame();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetFrameBorder(bool on) {
+    m_bBorder = on;
+    UpdateFrame();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetSeeThrough(bool on) {
+    m_bTransparent = on;
+    // A see-through label leaves pixels unpainted, so Qt must paint the
+    // parent beneath it first.
+    setAttribute(Qt::WA_OpaquePaintEvent, !on);
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::BlinkText(bool on) {
+    StartBlink(on, kBlinkTextMs, BlinkTextMode, true);
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::BlinkFill(bool on) {
+    StartBlink(on, kBlinkFillMs, BlinkFillMode, false);
+    return *this;
+}
+
+void CLinkLabel::StartBlink(bool on, int intervalMs, int mode, bool resetModeWhenOff) {
+    if (m_bBlinkTimer)
+        m_blinkTimer.stop();
+    if (on) {
+        m_bBlinkOn = false;
+        m_bBlinkTimer = true;
+        m_blinkTimer.start(intervalMs);
+        m_nBlinkMode = mode;
+    } else if (resetModeWhenOff) {
+        m_nBlinkMode = BlinkNone;
+    }
+}
+
+CLinkLabel& CLinkLabel::SetWebLink(bool on, bool notifyParent) {
+    m_nLinkMode = on ? LinkWeb : LinkNone;
+    m_bNotifyParent = notifyParent;
+    m_style = on ? (m_style | Style::Notify) : (m_style & ~Style::Notify);
+    UpdateMouseHandling();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetMailtoLink(bool on, bool notifyParent) {
+    SetWebLink(on, notifyParent);
+    m_nLinkMode = on ? LinkMail : LinkNone;
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetLinkTarget(const QString& target) {
+    m_strLinkTarget = target;
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetHoverCursor(const QCursor& cursor) {
+    m_hHoverCursor = cursor;
+    setCursor(cursor);
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetEmbossed(bool on, int direction) {
+    m_bEmbossed = on;
+    m_nEmbossDir = direction;
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetAngle(int degrees, bool centred) {
+    m_nAngle = degrees;
+    m_bRotateCentred = centred;
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetEmbossColor(const QColor& color) {
+    m_crEmboss = color;
+    Redraw();
+    return *this;
+}
+
+CLinkLabel& CLinkLabel::SetLogFont(const QFont& font) {
+    m_font = font;
+    Redraw();
+    return *this;
+}
+
+// --- behaviour ---
+
+void CLinkLabel::Redraw() {
+    // The label and the part of the parent beneath it, so a see-through
+    // label never keeps traces of what it showed before.
+    update();
+    if (QWidget* parent = parentWidget())
+        parent->update(geometry());
+}
+
+void CLinkLabel::UpdateMouseHandling() {
+    // Like a plain static text, a label that does not report clicks lets
+    // the mouse through to its parent.
+    setAttribute(Qt::WA_TransparentForMouseEvents, (m_style & Style::Notify) == 0);
+}
+
+void CLinkLabel::UpdateFrame() {
+    const int margin = (m_bBorder ? 1 : 0) + (m_bStaticEdge ? 1 : 0);
+    setContentsMargins(margin, margin, margin, margin);
+    update();
+}
+
+void CLinkLabel::OnTimer() {
+    m_bBlinkOn = !m_bBlinkOn;
+    Redraw();
+}
+
+void CLinkLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    if (m_bNotifyParent) {
+        SendNotify(this, Notify::LinkClicked);
+        return;
+    }
+    if (m_nLinkMode == LinkWeb) {
+        // The shell's result is not examined.
+        Services().OpenUrl(m_strLinkTarget.isEmpty() ? m_text : m_strLinkTarget);
+    } else if (m_nLinkMode == LinkMail) {
+        Services().OpenUrl(QStringLiteral("mailto:") + m_text);
+    }
+}
+
+void CLinkLabel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        m_crDefault = SystemColor(QPalette::Button);
+        Redraw();
+    }
+}
+
+// --- painting ---
+
+int CLinkLabel::TextFlags() const {
+    int flags = Qt::AlignTop | Qt::TextWordWrap;
+    if (m_style & Style::Center) {
+        flags |= Qt::AlignHCenter;
+    } else if (m_style & Style::Right) {
+        flags |= Qt::AlignRight;
+    } else {
+        flags |= Qt::AlignLeft;
+    }
+    if (m_text.contains(QLatin1Char('\t')))
+        flags |= Qt::TextExpandTabs;
+    return flags;
+}
+
+void CLinkLabel::FillGradient(QPainter& painter, const QRect& rect) const {
+    const int width = rect.width();
+    if (width <= 0)
+        return;
+    // Channels in 1/256 steps, as integers, so the bands match the classic
+    // drawing exactly.
+    const int n = std::min(kMaxGradientBands, width);
+    const int bandWidth = width / n;
+    int r = m_crFill.red() * 256, g = m_crFill.green() * 256, b = m_crFill.blue() * 256;
+    const int dr = ((m_crGradientEnd.red() - m_crFill.red()) * 256) / n;
+    const int dg = ((m_crGradientEnd.green() - m_crFill.green()) * 256) / n;
+    const int db = ((m_crGradientEnd.blue() - m_crFill.blue()) * 256) / n;
+    for (int i = 0; i < n; ++i) {
+        const int x0 = rect.left() + i * bandWidth;
+        const int x1 = i + 1 < n ? rect.left() + (i + 1) * bandWidth : rect.left() + width;
+        painter.fillRect(QRect(x0, rect.top(), x1 - x0, rect.height()),
+                         QColor(r / 256, g / 256, b / 256));
+        r += dr;
+        g += dg;
+        b += db;
+    }
+}
+
+void CLinkLabel::DrawLabelText(QPainter& painter, const QRect& rect, int flags) {
+    if (m_nAngle == 0) {
+        painter.drawText(rect, flags, m_text);
+        return;
+    }
+    // Rotated text starts where the upright text would start.
+    const QRect upright = painter.boundingRect(rect, flags, m_text);
+    painter.save();
+    painter.translate(upright.topLeft());
+    painter.rotate(-m_nAngle);
+    painter.drawText(QRect(QPoint(0, 0), upright.size()),
+                     (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft, m_text);
+    painter.restore();
+}
+
+void CLinkLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect outer = rect();
+    const QRect r = contentsRect();
+
+    if (m_bBorder) {
+        painter.setPen(SystemColor(QPalette::WindowText));
+        painter.drawRect(outer.adjusted(0, 0, -1, -1));
+    }
+    if (m_bStaticEdge) {
+        const QRect e = m_bBorder ? outer.adjusted(1, 1, -1, -1) : outer;
+        painter.setPen(SystemColor(QPalette::Dark));
+        painter.drawLine(e.topLeft(), e.topRight());
+        painter.drawLine(e.topLeft(), e.bottomLeft());
+        painter.setPen(SystemColor(QPalette::Light));
+        painter.drawLine(e.bottomLeft(), e.bottomRight());
+        painter.drawLine(e.topRight(), e.bottomRight());
+    }
+
+    if (!m_bTransparent) {
+        if (m_bGradient) {
+            FillGradient(painter, r);
+        } else {
+            painter.fillRect(r, m_hbrFill ? *m_hbrFill : m_crDefault);
+        }
+    }
+
+    // The off phase of blinking text: the text takes the fill colour and
+    // vanishes, or turns black where there is no solid fill.
+    QColor textColor = m_crText;
+    if (m_nBlinkMode == BlinkTextMode && !m_bBlinkOn) {
+        textColor = m_hbrFill ? *m_hbrFill : QColor(Qt::black);
+    }
+    painter.setClipRect(r);
+    painter.setFont(m_font);
+    painter.setPen(textColor);
+
+    if (m_bRotateCentred) {
+        // Baseline-left at the middle of the label.
+        painter.translate(r.left() + r.width() / 2, r.top() + r.height() / 2);
+        painter.rotate(-m_nAngle);
+        painter.drawText(QPoint(0, 0), m_text);
+        return;
+    }
+    const int flags = TextFlags();
+    DrawLabelText(painter, r, flags);
+    if (m_bEmbossed) {
+        const int offset = m_nEmbossDir == 0 ? -1 : 1;
+        painter.setPen(m_crEmboss);
+        DrawLabelText(painter, r.translated(offset, offset), flags);
+    }
+}
