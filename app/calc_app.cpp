@@ -7,9 +7,16 @@
 #include "framework/app_setup.h"
 #include "pages/sewage_page.h"
 
-int RunVek(int argc, char** argv) {
+namespace {
+CDialog* g_mainWindow = nullptr;
+}
+
+CDialog* RunningMainWindow() { return g_mainWindow; }
+
+int RunVek(int argc, char** argv, const std::function<void(QApplication&)>& beforeMainWindow) {
     QApplication app(argc, argv);
     SetUpApplication(app);
+    if (beforeMainWindow) beforeMainWindow(app);
 
     // A plain host window for the first page.
     QWidget host;
@@ -21,5 +28,8 @@ int RunVek(int argc, char** argv) {
     layout->addWidget(&page);
     page.show();
     host.show();
-    return app.exec();
+    g_mainWindow = &page;
+    const int status = app.exec();
+    g_mainWindow = nullptr;
+    return status;
 }
