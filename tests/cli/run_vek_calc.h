@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Runs the vek-calc executable and captures what it prints.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct CalcRun {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+// Runs vek-calc with the arguments (passed verbatim), in the directory when
+// one is given.
+CalcRun RunVekCalc(const std::vector<std::string>& args, const std::filesystem::path& dir = {});
+
+// An empty directory of its own for the running test.
+std::filesystem::path FreshTestDirectory();

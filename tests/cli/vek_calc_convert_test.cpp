@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+// vek-calc convert over a catalogue file of its own: conversions as the
+// unit converter page makes them, factors from the selected kind only, and a
+// file that is only read (never created, locked or written).
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run_vek_calc.h"
+#include "units/platform_file.h"
+#include "units/unit_catalogue.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// 吨 is a mass (0.001 per kg) and a volume of water (1 per m³); the last kind
+// met starts with base quantity 2, as a catalogue edited by hand may.
+const char* const kCatalogue =
+    "[长度][1][米]=[100][厘米]\r\n"
+    "[长度][1][米]=[0.001][千米]\r\n"
+    "[质量][1][千克]=[1000][克]\r\n"
+    "[质量][1][千克]=[0.001][吨]\r\n"
+    "[长度][1][米]=[abc][坏]\r\n"
+    "[水的体积][2][立方米]=[2][吨]\n";
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct Conversion {
+    const char* title;
+    std::vector<std::string> inputs;
+    const char* converted;
+};
+
+const Conversion kConversions[] = {
+    {"metres_to_centimetres", {"kind=长度", "from=米", "to=厘米", "value=2.5"}, "250"},
+    {"centimetres_to_metres_by_id", {"1029=长度", "1074=厘米", "1028=米", "1073=30"}, "0.3"},
+    // Choosing the units shows their factors, which is their relation.
+    {"units_chosen_without_value", {"kind=长度", "from=米", "to=厘米"}, "100"},
+    {"start_up_kind_is_the_last_new_kind", {}, "2"},
+    {"same_unit_copies_the_value", {"kind=质量", "from=克", "to=克", "value=7.5"}, "7.5"},
+    {"tonne_as_mass", {"kind=质量", "from=千克", "to=吨", "value=1000"}, "1"},
+    {"tonne_as_water_volume", {"kind=水的体积", "from=立方米", "to=吨", "value=3"}, "3"},
+    // A quantity that is no number reads as a factor of 0.
+    {"unit_with_zero_factor", {"kind=长度", "from=坏", "to=米", "value=1"}, "inf"},
+};
+
+void PrintTo(const Conversion& c, std::ostream* os) {
+    *os << c.title;
+}
+
+class Convert : public testing::TestWithParam<Conversion> {};
+
+TEST_P(Convert, CatalogueInCurrentDirectory) {
+    const fs::path dir = FreshTestDirectory();
+    WriteBytes(dir / "data.ini", kCatalogue);
+    std::vector<std::string> args{"convert"};
+    args.insert(args.end(), GetParam().inputs.begin(), GetParam().inputs.end());
+    const CalcRun run = RunVekCalc(args, dir);
+    EXPECT_EQ(run.out, std::string("converted=") + GetParam().converted + "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitConverter, Convert, testing::ValuesIn(kConversions),
+                         [](const auto& info) { return std::string(info.param.title); });
+
+TEST(ConvertCatalogue, NamedFileInGb18030) {
+    const fs::path dir = FreshTestDirectory();
+    const auto bytes = vek::units::platform::Utf8ToGb18030("[长度][1][米]=[100][厘米]\r\n");
+    ASSERT_TRUE(bytes.has_value());
+    WriteBytes(dir / "units.ini", *bytes);
+    const CalcRun run = RunVekCalc({"convert", "--catalogue", (dir / "units.ini").string(),
+                                    "from=厘米", "value=30", "--json", "--ids"});
+    EXPECT_EQ(run.out, "{\"1067\":\"0.3\"}\n");
+    EXPECT_EQ(run.status, 0);
+}
+
+// The program holds its catalogue locked while it runs; convert still reads
+// it and leaves every byte as it was.
+TEST(ConvertCatalogue, ReadsAFileTheProgramHoldsLockedAndWritesNothing) {
+    const fs::path dir = FreshTestDirectory();
+    const fs::path file = dir / "data.ini";
+    WriteBytes(file, kCatalogue);
+    UnitCatalogue held(file.string());
+    ASSERT_EQ(held.Load(), "");
+    const CalcRun run = RunVekCalc({"convert", "kind=长度", "to=千米", "value=5"}, dir);
+    EXPECT_EQ(run.out, "converted=0.005\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadBytes(file), kCatalogue);
+}
+
+struct Refusal {
+    const char* title;
+    std::vector<std::string> inputs;
+};
+
+const Refusal kRefusals[] = {
+    {"unknown_kind", {"kind=体积"}},
+    {"unit_of_another_kind", {"kind=长度", "to=吨"}},
+    {"value_not_a_number", {"value=2,5"}},
+};
+
+void PrintTo(const Refusal& r, std::ostream* os) {
+    *os << r.title;
+}
+
+class ConvertRefused : public testing::TestWithParam<Refusal> {};
+
+TEST_P(ConvertRefused, OneLineOnStderr) {
+    const fs::path dir = FreshTestDirectory();
+    WriteBytes(dir / "data.ini", kCatalogue);
+    std::vector<std::string> args{"convert"};
+    args.insert(args.end(), GetParam().inputs.begin(), GetParam().inputs.end());
+    const CalcRun run = RunVekCalc(args, dir);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitConverter, ConvertRefused, testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.title); });
+
+TEST(ConvertCatalogue, MissingFileIsRefusedAndNotCreated) {
+    const fs::path dir = FreshTestDirectory();
+    const CalcRun run = RunVekCalc({"convert"}, dir);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "data.ini"));
+}
+
+TEST(ConvertCatalogue, EmptyFileHoldsNoUnits) {
+    const fs::path dir = FreshTestDirectory();
+    WriteBytes(dir / "data.ini", "");
+    const CalcRun run = RunVekCalc({"convert"}, dir);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// The unit converter: a value in one unit of a kind shown in another, with
+// the factors of the unit catalogue file. The file is only read: the program
+// may hold it locked meanwhile, and nothing is created or written.
+
+#include <algorithm>
+
+#include "tools/vek-calc/describe.h"
+#include "units/unit_catalogue.h"
+
+namespace vek::cli {
+
+namespace {
+
+struct Kind {
+    const UnitEntry* first = nullptr;  // gives the base unit and base quantity
+    std::vector<std::string> units;    // the unit lists: base unit, then each line's unit
+};
+
+Kind KindOf(const std::vector<UnitEntry>& entries, const std::string& name) {
+    Kind kind;
+    for (const UnitEntry& entry : entries) {
+        if (entry.kind != name)
+            continue;
+        if (!kind.first) {
+            kind.first = &entry;
+            kind.units.push_back(entry.baseUnit);
+        }
+        kind.units.push_back(entry.unit);
+    }
+    return kind;
+}
+
+// How many of the unit make the base quantity, from the lines of the kind
+// only; the last line that names the unit wins.
+float FactorOf(const std::vector<UnitEntry>& entries, const std::string& kind,
+               const std::string& unit, float current) {
+    float factor = current;
+    for (const UnitEntry& entry : entries) {
+        if (entry.kind != kind)
+            continue;
+        if (entry.baseUnit == unit)
+            factor = entry.baseQuantity;
+        if (entry.unit == unit)
+            factor = entry.quantity;
+    }
+    return factor;
+}
+
+// The page starts on the kind that first occurs last in the file: each kind
+// met for the first time is appended to the list and selected.
+std::string StartUpKind(const std::vector<UnitEntry>& entries) {
+    std::vector<std::string> kinds;
+    for (const UnitEntry& entry : entries)
+        if (std::find(kinds.begin(), kinds.end(), entry.kind) == kinds.end())
+            kinds.push_back(entry.kind);
+    return kinds.back();
+}
+
+std::string UnitOf(const Inputs& in, const char* name, const Kind& kind) {
+    const auto& given = in.Raw(name);
+    if (!given)
+        return kind.units.front();  // item 0, the base unit
+    const std::string& unit = std::get<std::string>(*given);
+    if (std::find(kind.units.begin(), kind.units.end(), unit) == kind.units.end())
+        throw UsageError("convert: the kind '" + kind.first->kind + "' has no unit '" + unit + "'");
+    return unit;
+}
+
+Outcome Convert(const Inputs& in, const Context& context) {
+    std::vector<UnitEntry> entries;
+    if (const std::string error = UnitCatalogue::ReadOnly(context.catalogue, entries);
+        !error.empty())
+        throw UsageError("convert: " + error);
+    if (entries.empty())
+        throw UsageError("convert: " + context.catalogue + " holds no units");
+
+    const auto& givenKind = in.Raw("kind");
+    const std::string kindName =
+        givenKind ? std::get<std::string>(*givenKind) : StartUpKind(entries);
+    const Kind kind = KindOf(entries, kindName);
+    if (!kind.first)
+        throw UsageError("convert: " + context.catalogue + " has no kind '" + kindName + "'");
+    const std::string unit1 = UnitOf(in, "from", kind);
+    const std::string unit2 = UnitOf(in, "to", kind);
+
+    // Showing the kind puts its base quantity into both values; choosing a
+    // unit puts each unit's factor there instead. The factors are what the
+    // values then hold.
+    float value1 = kind.first->baseQuantity;
+    float value2 = kind.first->baseQuantity;
+    if (in.Given("from") || in.Given("to")) {
+        value1 = FactorOf(entries, kindName, unit1, value1);
+        value2 = FactorOf(entries, kindName, unit2, value2);
+    }
+    const float factor1 = value1;
+    const float factor2 = value2;
+    if (in.Given("value"))
+        value1 = in.Float("value");
+    // Leaving the first value field: divide first, then multiply.
+    value2 = static_cast<float>(static_cast<double>(value1) / factor1 * factor2);
+    return Show({value2});
+}
+
+}  // namespace
+
+std::vector<Calculator> UnitCalculators() {
+    return {{
+        "convert",
+        "a value in one unit shown in another unit of its kind (catalogue file)",
+        {
+            {"kind", 1029, Width::Text, "unit kind", "", std::nullopt,
+             "the kind that first occurs last in the catalogue"},
+            {"value", 1073, Width::Float, "value in the first unit", "", std::nullopt,
+             "the first unit's factor (the base quantity when no unit is chosen)"},
+            {"from", 1074, Width::Text, "first unit", "", std::nullopt, "the kind's base unit"},
+            {"to", 1028, Width::Text, "second unit", "", std::nullopt, "the kind's base unit"},
+        },
+        {{"converted", 1067, Width::Float}},
+        Convert,
+    }};
+}
+
+}  // namespace vek::cli

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// What vek-calc prints: the results of a run, and the inputs of a calculator
+// for its --help.
+
+#include <string>
+
+#include "tools/vek-calc/calculator.h"
+
+namespace vek::cli {
+
+enum class Keys { Names, Ids };
+enum class Form { Lines, Json };
+
+// The box (when the page shows one) and then the results, each as the page
+// displays it: "box: CAPTION | TEXT" and one "key=value" line per result, or
+// one JSON object whose first member "box" holds "CAPTION | TEXT".
+std::string Render(const Calculator& calculator, const Outcome& outcome, Keys keys, Form form);
+
+// One line per input: name, id, meaning, unit and start-up value.
+std::string InputsHelp(const Calculator& calculator);
+
+}  // namespace vek::cli
