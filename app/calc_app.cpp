@@ -2,34 +2,37 @@
 #include "app/calc_app.h"
 
 #include <QApplication>
-#include <QVBoxLayout>
 
+#include "app/main_dlg.h"
 #include "framework/app_setup.h"
-#include "pages/sewage_page.h"
 
 namespace {
 CDialog* g_mainWindow = nullptr;
-}
 
-CDialog* RunningMainWindow() { return g_mainWindow; }
+// The application object: starts the main window and runs it modally; the
+// program ends when that run returns.
+class CCalcApp {
+public:
+    int InitInstance() {
+        CMainDlg dlg;
+        g_mainWindow = &dlg;
+        const int result = dlg.DoModal();
+        g_mainWindow = nullptr;
+        return result;
+    }
+};
+}  // namespace
+
+CDialog* RunningMainWindow() {
+    return g_mainWindow;
+}
 
 int RunVek(int argc, char** argv, const std::function<void(QApplication&)>& beforeMainWindow) {
     QApplication app(argc, argv);
     SetUpApplication(app);
-    if (beforeMainWindow) beforeMainWindow(app);
-
-    // A plain host window for the first page.
-    QWidget host;
-    host.setWindowTitle(QStringLiteral("环评数据计算"));
-    CSewagePage page;
-    page.Create(&host);
-    auto* layout = new QVBoxLayout(&host);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(&page);
-    page.show();
-    host.show();
-    g_mainWindow = &page;
-    const int status = app.exec();
-    g_mainWindow = nullptr;
-    return status;
+    if (beforeMainWindow)
+        beforeMainWindow(app);
+    CCalcApp theApp;
+    theApp.InitInstance();
+    return 0;
 }

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/calc_app.h"
 
-int main(int argc, char** argv) { return RunVek(argc, argv); }
+int main(int argc, char** argv) {
+    return RunVek(argc, argv);
+}

@@ -14,8 +14,10 @@ constexpr double kKgToTonnes = 0.001f;
 SewageCheck CheckSewageInput(const SewageInput& in) {
     for (float v : {in.codInitial, in.codLimit, in.workers, in.residents, in.workDays,
                     in.nh3nInitial, in.nh3nLimit})
-        if (v < 0) return SewageCheck::Negative;
-    if (in.residents > in.workers) return SewageCheck::MoreResidentsThanWorkers;
+        if (v < 0)
+            return SewageCheck::Negative;
+    if (in.residents > in.workers)
+        return SewageCheck::MoreResidentsThanWorkers;
     return SewageCheck::Ok;
 }
 

@@ -20,17 +20,17 @@ struct SewageInput {
 };
 
 struct SewageResult {
-    float annualWater = 0;       // t/a
-    float dailyDischarge = 0;    // t/d
-    float annualDischarge = 0;   // t/a
-    float codAnnual = 0;         // t/a before treatment
-    float codLimitAnnual = 0;    // t/a at the limit
-    float codReduction = 0;      // t/a
-    float nh3nAnnual = 0;        // t/a before treatment
-    float nh3nLimitAnnual = 0;   // t/a at the limit
-    float nh3nReduction = 0;     // t/a
-    float refuseDaily = 0;       // kg/d
-    float refuseAnnual = 0;      // t/a
+    float annualWater = 0;      // t/a
+    float dailyDischarge = 0;   // t/d
+    float annualDischarge = 0;  // t/a
+    float codAnnual = 0;        // t/a before treatment
+    float codLimitAnnual = 0;   // t/a at the limit
+    float codReduction = 0;     // t/a
+    float nh3nAnnual = 0;       // t/a before treatment
+    float nh3nLimitAnnual = 0;  // t/a at the limit
+    float nh3nReduction = 0;    // t/a
+    float refuseDaily = 0;      // kg/d
+    float refuseAnnual = 0;     // t/a
 };
 
 // What stops the computation before any figure changes.

@@ -54,6 +54,12 @@ bool IconMenu::LoadMenu(int menuId) {
     return true;
 }
 
+void IconMenu::LoadEntries(const QString& title, const std::vector<std::pair<int, QString>>& entries) {
+    DestroyMenu();
+    popup_ = std::make_unique<QMenu>(title);
+    for (const auto& [command, text] : entries) popup_->addAction(text)->setData(command);
+}
+
 bool IconMenu::LoadToolbar(int toolbarId, QSize imageSize, QColor transparent) {
     const ToolbarResource* toolbar = FindToolbarResource(toolbarId);
     if (!toolbar || imageSize.isEmpty())

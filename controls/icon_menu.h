@@ -14,6 +14,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QMenu;
@@ -28,6 +29,9 @@ public:
     // Builds the pop-up of menu resource menuId; false (and no menu) when
     // there is no such resource. A menu already held is destroyed first.
     bool LoadMenu(int menuId);
+    // Builds a pop-up from entries (command id, text) made at run time, such
+    // as the window's own context menu.
+    void LoadEntries(const QString& title, const std::vector<std::pair<int, QString>>& entries);
     // Takes the entries' images from toolbar resource toolbarId: images of
     // imageSize pixels, `transparent` showing what lies beneath. False when
     // the toolbar or its strip cannot be loaded.

@@ -5,14 +5,14 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStyleFactory>
-
 #include <clocale>
 
 void SetUpApplication(QApplication& app) {
     app.setApplicationName("vek");
     // The classic look the pages were laid out for: etched group boxes,
     // sunken fields, plain push buttons; the same on every desktop.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) app.setStyle(style);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
+        app.setStyle(style);
     // Qt sets the C library's locale from the environment at start-up; numbers
     // must never take a decimal comma from it.
     std::setlocale(LC_NUMERIC, "C");
@@ -23,7 +23,9 @@ void SetUpApplication(QApplication& app) {
     QStringList substitutes;
     for (const char* name : {"SimSun", "AR PL UMing CN", "AR PL UMing TW", "Noto Serif CJK SC",
                              "Noto Sans CJK SC", "WenQuanYi Zen Hei"}) {
-        if (families.contains(QString::fromUtf8(name))) substitutes << QString::fromUtf8(name);
+        if (families.contains(QString::fromUtf8(name)))
+            substitutes << QString::fromUtf8(name);
     }
-    if (!substitutes.isEmpty()) QFont::insertSubstitutions(QStringLiteral("宋体"), substitutes);
+    if (!substitutes.isEmpty())
+        QFont::insertSubstitutions(QStringLiteral("宋体"), substitutes);
 }

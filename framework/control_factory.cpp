@@ -53,6 +53,7 @@ QWidget* CreateStatic(const ControlTemplate& c, QWidget* parent) {
     label->setFocusPolicy(Qt::NoFocus);
     label->setMargin(0);
     label->setIndent(0);
+    label->setWordWrap(c.style & Style::WordWrap);
     return label;
 }
 
@@ -67,16 +68,31 @@ QWidget* CreatePicture(const ControlTemplate& c, QWidget* parent, const DialogBa
     return label;
 }
 
+QWidget* CreateIcon(const ControlTemplate& c, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setFocusPolicy(Qt::NoFocus);
+    const QIcon icon = LoadIconResource(QString::fromUtf8(c.text).toInt());
+    constexpr int kStandardIconSize = 32;
+    if (!icon.isNull())
+        label->setPixmap(icon.pixmap(kStandardIconSize, kStandardIconSize));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 }  // namespace
 
-int ComboFieldHeight(const DialogBaseUnits& base) { return base.height + 8; }
+int ComboFieldHeight(const DialogBaseUnits& base) {
+    return base.height + 8;
+}
 
 QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent,
                                const DialogBaseUnits& base) {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
-        case ControlKind::Edit: return CreateEdit(c, parent);
-        case ControlKind::ComboBox: return CreateCombo(c, parent);
+        case ControlKind::Edit:
+            return CreateEdit(c, parent);
+        case ControlKind::ComboBox:
+            return CreateCombo(c, parent);
         case ControlKind::PushButton: {
             auto* button = new QPushButton(text, parent);
             // A page has no default button: Enter goes to the window's OK.
@@ -100,9 +116,13 @@ QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent,
             group->setFocusPolicy(Qt::NoFocus);
             return group;
         }
-        case ControlKind::Picture: return CreatePicture(c, parent, base);
+        case ControlKind::Picture:
+            return CreatePicture(c, parent, base);
+        case ControlKind::Icon:
+            return CreateIcon(c, parent);
         case ControlKind::Static:
-        case ControlKind::Label: return CreateStatic(c, parent);
+        case ControlKind::Label:
+            return CreateStatic(c, parent);
     }
     return new QWidget(parent);
 }

@@ -18,10 +18,10 @@ enum class CtlColorKind {
 struct CtlColor {
     enum class Brush { Default, Solid, Hollow };
     Brush brush = Brush::Default;
-    QColor brushColor;                    // with Brush::Solid
-    std::optional<QColor> textColor;      // unset: the platform's window text
-    std::optional<QColor> textBackground; // used when the background mode is opaque
-    bool transparent = false;             // background mode
+    QColor brushColor;                     // with Brush::Solid
+    std::optional<QColor> textColor;       // unset: the platform's window text
+    std::optional<QColor> textBackground;  // used when the background mode is opaque
+    bool transparent = false;              // background mode
 
     static CtlColor Default() { return {}; }
     static CtlColor Solid(QColor c) {

@@ -12,17 +12,22 @@
 namespace {
 
 QString TextOf(const QWidget* control) {
-    if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
-    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
     return control->property("text").toString();
 }
 
 void SetTextOf(QWidget* control, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() != text)
+            edit->setText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        if (combo->isEditable()) combo->setEditText(text);
+        if (combo->isEditable())
+            combo->setEditText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
     } else {
@@ -33,9 +38,11 @@ void SetTextOf(QWidget* control, const QString& text) {
 template <class T, class Parse, class Format>
 void ExchangeNumber(CDataExchange* pDX, int id, T& value, Parse parse, Format format,
                     bool wholeNumber) {
-    if (pDX->failed()) return;
+    if (pDX->failed())
+        return;
     QWidget* control = pDX->Control(id);
-    if (!control) return;
+    if (!control)
+        return;
     if (pDX->saving()) {
         const auto parsed = parse(TextOf(control).toStdString());
         if (parsed)
@@ -49,22 +56,28 @@ void ExchangeNumber(CDataExchange* pDX, int id, T& value, Parse parse, Format fo
 
 }  // namespace
 
-QWidget* CDataExchange::Control(int id) const { return dialog_->GetDlgItem(id); }
+QWidget* CDataExchange::Control(int id) const {
+    return dialog_->GetDlgItem(id);
+}
 
 void CDataExchange::Fail(QWidget* control, bool wholeNumber) {
     // A field the user can neither see nor fix never blocks a computation.
-    if (control->isHidden()) return;
-    dialog_->MessageBox(wholeNumber ? QStringLiteral("请输入一个整数。") : QStringLiteral("请输入一个数。"),
-                        QString(), BoxType::IconExclamation);
+    if (control->isHidden())
+        return;
+    dialog_->MessageBox(
+        wholeNumber ? QStringLiteral("请输入一个整数。") : QStringLiteral("请输入一个数。"),
+        QString(), BoxType::IconExclamation);
     control->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
         combo->lineEdit()->selectAll();
     failed_ = true;
 }
 
 void CWndRef::SetFocus() const {
-    if (widget_) widget_->setFocus(Qt::OtherFocusReason);
+    if (widget_)
+        widget_->setFocus(Qt::OtherFocusReason);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, float& value) {
@@ -80,9 +93,11 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
 }
 
 void DDX_Text(CDataExchange* pDX, int id, QString& value) {
-    if (pDX->failed()) return;
+    if (pDX->failed())
+        return;
     QWidget* control = pDX->Control(id);
-    if (!control) return;
+    if (!control)
+        return;
     if (pDX->saving())
         value = TextOf(control);
     else
@@ -90,28 +105,35 @@ void DDX_Text(CDataExchange* pDX, int id, QString& value) {
 }
 
 void DDX_Radio(CDataExchange* pDX, int firstId, int& value) {
-    if (pDX->failed()) return;
+    if (pDX->failed())
+        return;
     const auto group = pDX->dialog()->RadioGroup(firstId);
-    if (group.empty()) return;
+    if (group.empty())
+        return;
     if (pDX->saving()) {
         value = -1;
         for (std::size_t i = 0; i < group.size(); ++i)
-            if (static_cast<QAbstractButton*>(group[i])->isChecked()) value = static_cast<int>(i);
+            if (static_cast<QAbstractButton*>(group[i])->isChecked())
+                value = static_cast<int>(i);
         return;
     }
     auto* first = static_cast<QAbstractButton*>(group.front());
     QButtonGroup* buttons = first->group();
     const bool exclusive = buttons && buttons->exclusive();
-    if (buttons) buttons->setExclusive(false);  // lets -1 clear every button
+    if (buttons)
+        buttons->setExclusive(false);  // lets -1 clear every button
     for (std::size_t i = 0; i < group.size(); ++i)
         static_cast<QAbstractButton*>(group[i])->setChecked(static_cast<int>(i) == value);
-    if (buttons) buttons->setExclusive(exclusive);
+    if (buttons)
+        buttons->setExclusive(exclusive);
 }
 
 void DDX_CBString(CDataExchange* pDX, int id, QString& value) {
-    if (pDX->failed()) return;
+    if (pDX->failed())
+        return;
     auto* combo = qobject_cast<QComboBox*>(pDX->Control(id));
-    if (!combo) return;
+    if (!combo)
+        return;
     if (pDX->saving()) {
         value = combo->currentText();
         return;
@@ -129,9 +151,11 @@ void DDX_CBString(CDataExchange* pDX, int id, QString& value) {
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CWndRef& handle) {
-    if (handle.IsNull()) handle.Attach(pDX->Control(id));
+    if (handle.IsNull())
+        handle.Attach(pDX->Control(id));
 }
 
 void DDX_Control(CDataExchange* pDX, int id, QWidget& control) {
-    if (pDX->Control(id) != &control) pDX->dialog()->AdoptControl(id, &control);
+    if (pDX->Control(id) != &control)
+        pDX->dialog()->AdoptControl(id, &control);
 }

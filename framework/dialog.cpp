@@ -28,11 +28,15 @@ Qt::WindowFlags FlagsOf(WindowKind kind) {
     const Qt::WindowFlags caption = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     switch (kind) {
-        case WindowKind::ChildPage: return Qt::Widget;
-        case WindowKind::ToolWindow: return Qt::Window | caption | Qt::WindowMinimizeButtonHint;
-        case WindowKind::Modal: return Qt::Dialog | caption;
+        case WindowKind::ChildPage:
+            return Qt::Widget;
+        case WindowKind::ToolWindow:
+            return Qt::Window | caption | Qt::WindowMinimizeButtonHint;
+        case WindowKind::Modal:
+            return Qt::Dialog | caption;
         case WindowKind::MainWindow:
-            return Qt::Window | caption | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+            return Qt::Window | caption | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowMaximizeButtonHint;
     }
     return Qt::Widget;
 }
@@ -40,8 +44,10 @@ Qt::WindowFlags FlagsOf(WindowKind kind) {
 CtlColorKind ColorKindOf(const QWidget* widget) {
     if (auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->isReadOnly() || !edit->isEnabled() ? CtlColorKind::Static : CtlColorKind::Edit;
-    if (qobject_cast<const QComboBox*>(widget)) return CtlColorKind::Edit;
-    if (qobject_cast<const QPushButton*>(widget)) return CtlColorKind::Button;
+    if (qobject_cast<const QComboBox*>(widget))
+        return CtlColorKind::Edit;
+    if (qobject_cast<const QPushButton*>(widget))
+        return CtlColorKind::Button;
     return CtlColorKind::Static;
 }
 
@@ -49,7 +55,8 @@ CtlColorKind ColorKindOf(const QWidget* widget) {
 
 CDialog::CDialog(int templateId) : QDialog(nullptr) {
     template_ = FindDialogTemplate(templateId);
-    if (!template_) template_ = &EmptyTemplate();
+    if (!template_)
+        template_ = &EmptyTemplate();
 }
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate)
@@ -67,7 +74,8 @@ QRect CDialog::TemplateRectPixels(const ControlTemplate& c) const {
 
 const ControlTemplate* CDialog::TemplateOf(int id) const {
     for (const auto& entry : controls_)
-        if (entry.tmpl->id == id) return entry.tmpl;
+        if (entry.tmpl->id == id)
+            return entry.tmpl;
     return nullptr;
 }
 
@@ -96,14 +104,18 @@ void CDialog::CreateControls() {
     for (const ControlTemplate& c : template_->controls) {
         QWidget* widget = CreateTemplateControl(c, this, baseUnits_);
         widget->setGeometry(TemplateRectPixels(c));
-        if (c.kind == ControlKind::ComboBox) widget->resize(widget->width(), ComboFieldHeight(baseUnits_));
+        if (c.kind == ControlKind::ComboBox)
+            widget->resize(widget->width(), ComboFieldHeight(baseUnits_));
         SetControlId(widget, c.id);
-        if (c.style & Style::Hidden) widget->setHidden(true);
-        if (c.style & Style::Disabled) widget->setEnabled(false);
+        if (c.style & Style::Hidden)
+            widget->setHidden(true);
+        if (c.style & Style::Disabled)
+            widget->setEnabled(false);
 
         // Radio buttons exclude each other within a template group, which
         // starts at a control with the group flag.
-        if (c.style & Style::Group) radioGroup = nullptr;
+        if (c.style & Style::Group)
+            radioGroup = nullptr;
         if (c.kind == ControlKind::Radio) {
             if (!radioGroup) {
                 radioGroup = new QButtonGroup(this);
@@ -116,14 +128,17 @@ void CDialog::CreateControls() {
     }
     // Group boxes frame their controls and must never cover them.
     for (const auto& entry : controls_)
-        if (entry.tmpl->kind == ControlKind::GroupBox) entry.widget->lower();
+        if (entry.tmpl->kind == ControlKind::GroupBox)
+            entry.widget->lower();
 }
 
 void CDialog::ApplyTabOrder() {
     QWidget* previous = nullptr;
     for (const auto& entry : controls_) {
-        if (entry.widget->focusPolicy() == Qt::NoFocus) continue;
-        if (previous) QWidget::setTabOrder(previous, entry.widget);
+        if (entry.widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, entry.widget);
         previous = entry.widget;
     }
 }
@@ -136,7 +151,8 @@ void CDialog::WireNotifications(QWidget* widget) {
         // Only a choice the user makes counts as a selection change.
         connect(combo, &QComboBox::activated, this,
                 [this, combo] { OnControlNotify(ControlId(combo), Notify::SelChange); });
-        if (combo->lineEdit()) combo->lineEdit()->installEventFilter(this);
+        if (combo->lineEdit())
+            combo->lineEdit()->installEventFilter(this);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this,
                 [this, button] { OnControlNotify(ControlId(button), Notify::Clicked); });
@@ -148,15 +164,18 @@ bool CDialog::IsOwnControl(const QWidget* widget) const {
     // The nearest window that owns the widget must be this one (a page's
     // field is not a control of the main window that hosts the page).
     for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
-        if (dynamic_cast<const CDialog*>(w)) return w == this;
+        if (dynamic_cast<const CDialog*>(w))
+            return w == this;
     return false;
 }
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget) return QDialog::eventFilter(watched, event);
+    if (!widget)
+        return QDialog::eventFilter(watched, event);
     QWidget* control = widget;
-    if (qobject_cast<QComboBox*>(widget->parentWidget())) control = widget->parentWidget();
+    if (qobject_cast<QComboBox*>(widget->parentWidget()))
+        control = widget->parentWidget();
 
     if (event->type() == QEvent::FocusIn) {
         OnControlNotify(ControlId(control), Notify::SetFocus);
@@ -177,7 +196,8 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CDialog::Create(QWidget* parent) {
-    if (created_) return true;
+    if (created_)
+        return true;
     BuildWindow(parent);
     created_ = true;
     const bool focusDefault = OnInitDialog();
@@ -226,16 +246,19 @@ bool CDialog::UpdateData(bool saveAndValidate) {
 
 QWidget* CDialog::GetDlgItem(int id) const {
     for (const auto& entry : controls_)
-        if (entry.tmpl->id == id) return entry.widget;
+        if (entry.tmpl->id == id)
+            return entry.widget;
     return nullptr;
 }
 
 std::vector<QWidget*> CDialog::RadioGroup(int firstId) const {
     std::vector<QWidget*> group;
     auto* first = qobject_cast<QAbstractButton*>(GetDlgItem(firstId));
-    if (!first || !first->group()) return group;
+    if (!first || !first->group())
+        return group;
     for (const auto& entry : controls_)
-        if (auto* b = qobject_cast<QAbstractButton*>(entry.widget); b && b->group() == first->group())
+        if (auto* b = qobject_cast<QAbstractButton*>(entry.widget);
+            b && b->group() == first->group())
             group.push_back(b);
     return group;
 }
@@ -253,13 +276,17 @@ void CDialog::EndDialog(int result) {
 }
 
 void CDialog::OnOK() {
-    if (UpdateData(true)) EndDialog(IDOK);
+    if (UpdateData(true))
+        EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 bool CDialog::OnControlNotify(int id, int code) {
-    if (exchangeDepth_ > 0 || IsMessageBoxOpen()) return false;
+    if (exchangeDepth_ > 0 || IsMessageBoxOpen())
+        return false;
     for (const auto& entry : messageMap_) {
         if (entry.id == id && entry.code == code) {
             entry.handler();
@@ -279,7 +306,8 @@ bool CDialog::OnControlNotify(int id, int code) {
 
 void CDialog::AdoptControl(int id, QWidget* control) {
     for (auto& entry : controls_) {
-        if (entry.tmpl->id != id) continue;
+        if (entry.tmpl->id != id)
+            continue;
         QWidget* old = entry.widget;
         control->setParent(this);
         SetControlId(control, id);
@@ -301,19 +329,23 @@ void CDialog::AdoptControl(int id, QWidget* control) {
     }
 }
 
-CtlColor CDialog::OnCtlColor(QWidget*, CtlColorKind) { return CtlColor::Default(); }
+CtlColor CDialog::OnCtlColor(QWidget*, CtlColorKind) {
+    return CtlColor::Default();
+}
 
 void CDialog::RefreshColors() {
     const CtlColor own = OnCtlColor(this, CtlColorKind::Dialog);
     QPalette palette = QApplication::palette();
-    if (own.brush == CtlColor::Brush::Solid) palette.setColor(QPalette::Window, own.brushColor);
+    if (own.brush == CtlColor::Brush::Solid)
+        palette.setColor(QPalette::Window, own.brushColor);
     setPalette(palette);
     setAutoFillBackground(own.brush != CtlColor::Brush::Hollow);
     for (const auto& entry : controls_) ApplyColorsTo(entry);
 }
 
 void CDialog::ApplyColorsTo(const Entry& entry) {
-    if (entry.adopted) return;  // a control class of its own paints itself
+    if (entry.adopted)
+        return;  // a control class of its own paints itself
     QWidget* w = entry.widget;
     const CtlColorKind kind = ColorKindOf(w);
     const CtlColor answer = OnCtlColor(w, kind);
@@ -331,7 +363,8 @@ void CDialog::ApplyColorsTo(const Entry& entry) {
         // when that is drawn opaque over a hollow brush, or the window.
         QColor fill = base.color(QPalette::Window);
         bool autoFill = true;
-        if (answer.brush == CtlColor::Brush::Solid) fill = answer.brushColor;
+        if (answer.brush == CtlColor::Brush::Solid)
+            fill = answer.brushColor;
         if (answer.brush == CtlColor::Brush::Hollow) {
             if (!answer.transparent && answer.textBackground)
                 fill = *answer.textBackground;
@@ -343,10 +376,13 @@ void CDialog::ApplyColorsTo(const Entry& entry) {
         palette.setColor(QPalette::Button, autoFill ? fill : QColor(Qt::transparent));
         w->setAutoFillBackground(autoFill && !edit);
     } else if (kind == CtlColorKind::Edit) {
-        if (answer.brush == CtlColor::Brush::Solid) palette.setColor(QPalette::Base, answer.brushColor);
-        if (answer.brush == CtlColor::Brush::Hollow) palette.setColor(QPalette::Base, Qt::transparent);
+        if (answer.brush == CtlColor::Brush::Solid)
+            palette.setColor(QPalette::Base, answer.brushColor);
+        if (answer.brush == CtlColor::Brush::Hollow)
+            palette.setColor(QPalette::Base, Qt::transparent);
     } else if (kind == CtlColorKind::Button) {
-        if (answer.brush == CtlColor::Brush::Solid) palette.setColor(QPalette::Button, answer.brushColor);
+        if (answer.brush == CtlColor::Brush::Solid)
+            palette.setColor(QPalette::Button, answer.brushColor);
     }
     w->setPalette(palette);
 }
@@ -377,7 +413,8 @@ bool CDialog::event(QEvent* event) {
 
 void CDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
-    if (template_->kind != WindowKind::ChildPage) return;
+    if (template_->kind != WindowKind::ChildPage)
+        return;
     // The static edge: shadow along the top and left, light along the
     // bottom and right, one pixel wide.
     QPainter painter(this);
@@ -395,4 +432,6 @@ void CDialog::closeEvent(QCloseEvent* event) {
     OnClose();
 }
 
-void CDialog::OnClose() { OnCancel(); }
+void CDialog::OnClose() {
+    OnCancel();
+}

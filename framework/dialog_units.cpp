@@ -5,21 +5,23 @@
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     DialogBaseUnits base;
     base.width = (letters / 26 + 1) / 2;  // average of 52, rounded
     base.height = metrics.height();
-    if (base.width <= 0) base.width = 6;
-    if (base.height <= 0) base.height = 12;
+    if (base.width <= 0)
+        base.width = 6;
+    if (base.height <= 0)
+        base.height = 12;
     return base;
 }
 
 int MulDivRound(int value, int numerator, int denominator) {
     const long long product = static_cast<long long>(value) * numerator;
     const long long half = denominator / 2;
-    const long long rounded = product >= 0 ? (product + half) / denominator
-                                           : -((-product + half) / denominator);
+    const long long rounded =
+        product >= 0 ? (product + half) / denominator : -((-product + half) / denominator);
     return static_cast<int>(rounded);
 }
 

@@ -11,11 +11,16 @@ int g_openBoxes = 0;
 
 QMessageBox::Icon IconOf(unsigned type) {
     switch (type & BoxType::IconMask) {
-        case BoxType::IconError: return QMessageBox::Critical;
-        case BoxType::IconQuestion: return QMessageBox::Question;
-        case BoxType::IconExclamation: return QMessageBox::Warning;
-        case BoxType::IconInformation: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case BoxType::IconError:
+            return QMessageBox::Critical;
+        case BoxType::IconQuestion:
+            return QMessageBox::Question;
+        case BoxType::IconExclamation:
+            return QMessageBox::Warning;
+        case BoxType::IconInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
@@ -27,7 +32,9 @@ int ShowRealBox(QWidget* owner, const BoxRecord& record) {
 }
 }  // namespace
 
-QString ApplicationName() { return QStringLiteral("vek"); }
+QString ApplicationName() {
+    return QStringLiteral("vek");
+}
 
 int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned type) {
     BoxRecord record{text, caption.isEmpty() ? ApplicationName() : caption, type};
@@ -37,6 +44,10 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, 
     return answer;
 }
 
-void SetMessageBoxHandler(BoxHandler handler) { g_handler = std::move(handler); }
+void SetMessageBoxHandler(BoxHandler handler) {
+    g_handler = std::move(handler);
+}
 
-bool IsMessageBoxOpen() { return g_openBoxes > 0; }
+bool IsMessageBoxOpen() {
+    return g_openBoxes > 0;
+}

@@ -15,11 +15,13 @@ QEvent::Type CommandEvent::EventType() {
 }
 
 void PostCommand(QObject* dialog, int commandId) {
-    if (dialog) QCoreApplication::postEvent(dialog, new CommandEvent(commandId));
+    if (dialog)
+        QCoreApplication::postEvent(dialog, new CommandEvent(commandId));
 }
 
 void SendNotify(QWidget* control, int code) {
-    if (!control) return;
+    if (!control)
+        return;
     const int id = ControlId(control);
     for (QWidget* w = control->parentWidget(); w; w = w->parentWidget()) {
         if (auto* target = dynamic_cast<NotifyTarget*>(w)) {
@@ -30,11 +32,13 @@ void SendNotify(QWidget* control, int code) {
 }
 
 int ControlId(const QWidget* control) {
-    if (!control) return -1;
+    if (!control)
+        return -1;
     const QVariant v = control->property(kIdProperty);
     return v.isValid() ? v.toInt() : -1;
 }
 
 void SetControlId(QWidget* control, int id) {
-    if (control) control->setProperty(kIdProperty, id);
+    if (control)
+        control->setProperty(kIdProperty, id);
 }

@@ -10,13 +10,13 @@ class QObject;
 class QWidget;
 
 namespace Notify {
-constexpr int Clicked = 0;          // button clicked, menu command chosen
-constexpr int SelChange = 1;        // the user chose a list item
-constexpr int DoubleClicked = 5;    // button double-clicked
-constexpr int SetFocus = 0x100;     // control gained the keyboard focus
-constexpr int KillFocus = 0x200;    // control lost it to another control of its window
-constexpr int Change = 0x300;       // edit text changed
-constexpr int LinkClicked = 0x8200; // text label in notify-parent mode was clicked
+constexpr int Clicked = 0;           // button clicked, menu command chosen
+constexpr int SelChange = 1;         // the user chose a list item
+constexpr int DoubleClicked = 5;     // button double-clicked
+constexpr int SetFocus = 0x100;      // control gained the keyboard focus
+constexpr int KillFocus = 0x200;     // control lost it to another control of its window
+constexpr int Change = 0x300;        // edit text changed
+constexpr int LinkClicked = 0x8200;  // text label in notify-parent mode was clicked
 }  // namespace Notify
 
 // Posts a command to a dialog; it is handled after the current event (a menu

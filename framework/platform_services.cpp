@@ -20,19 +20,23 @@ void PlatformServices::StartProgram(const QString& program) {
     // on Windows the name is also tried without ".exe".
     QStringList names{program};
 #ifndef Q_OS_WIN
-    if (program.endsWith(".exe", Qt::CaseInsensitive)) names << program.chopped(4);
+    if (program.endsWith(".exe", Qt::CaseInsensitive))
+        names << program.chopped(4);
 #endif
     for (const QString& name : names) {
         const QString local = QDir(QCoreApplication::applicationDirPath()).filePath(name);
         QString path = QFileInfo(local).isExecutable() && QFileInfo(local).isFile()
                            ? local
                            : QStandardPaths::findExecutable(name);
-        if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
     }
     // A missing side program is not reported.
 }
 
-QDateTime PlatformServices::LocalTime() { return QDateTime::currentDateTime(); }
+QDateTime PlatformServices::LocalTime() {
+    return QDateTime::currentDateTime();
+}
 
 QRect PlatformServices::DesktopRect() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -47,5 +51,9 @@ PlatformServices& DefaultServices() {
 PlatformServices* g_services = nullptr;
 }  // namespace
 
-PlatformServices& Services() { return g_services ? *g_services : DefaultServices(); }
-void SetServices(PlatformServices* services) { g_services = services; }
+PlatformServices& Services() {
+    return g_services ? *g_services : DefaultServices();
+}
+void SetServices(PlatformServices* services) {
+    g_services = services;
+}

@@ -32,7 +32,9 @@ constexpr int IDC_COMPUTE = 1026;
 
 CSewagePage::CSewagePage() : CDialog(IDD_SEWAGE) {}
 
-void CSewagePage::BuildMessageMap() { On(IDC_COMPUTE, Notify::Clicked, &CSewagePage::OnCompute); }
+void CSewagePage::BuildMessageMap() {
+    On(IDC_COMPUTE, Notify::Clicked, &CSewagePage::OnCompute);
+}
 
 void CSewagePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_WORKERS, m_editWorkers);
@@ -77,12 +79,12 @@ bool CSewagePage::OnInitDialog() {
 
 void CSewagePage::OnCompute() {
     // A field that does not read keeps the user's text; nothing is computed.
-    if (!UpdateData(true)) return;
+    if (!UpdateData(true))
+        return;
 
-    const SewageInput in{m_fWorkers,         m_fResidents,   m_fWorkDays,
-                         m_fWaterNonResident, m_fWaterResident, m_fDischargePercent,
-                         m_fCodInitial,       m_fCodLimit,    m_fNh3nInitial,
-                         m_fNh3nLimit};
+    const SewageInput in{m_fWorkers,       m_fResidents,        m_fWorkDays,   m_fWaterNonResident,
+                         m_fWaterResident, m_fDischargePercent, m_fCodInitial, m_fCodLimit,
+                         m_fNh3nInitial,   m_fNh3nLimit};
     switch (CheckSewageInput(in)) {
         case SewageCheck::Negative:
             MessageBox(QStringLiteral("不能是负数，请重新输入"), QStringLiteral("错误"));
@@ -92,7 +94,8 @@ void CSewagePage::OnCompute() {
             MessageBox(QStringLiteral("逻辑常识错误，请重新输入"), QStringLiteral("错误"));
             m_editResidents.SetFocus();
             return;
-        case SewageCheck::Ok: break;
+        case SewageCheck::Ok:
+            break;
     }
 
     const SewageResult r = ComputeSewage(in);
@@ -112,7 +115,8 @@ void CSewagePage::OnCompute() {
 
 CtlColor CSewagePage::OnCtlColor(QWidget* control, CtlColorKind kind) {
     CtlColor answer = CDialog::OnCtlColor(control, kind);
-    if (kind == CtlColorKind::Dialog) return CtlColor::Solid(kPageColor);
+    if (kind == CtlColorKind::Dialog)
+        return CtlColor::Solid(kPageColor);
     if (kind == CtlColorKind::Static) {
         answer = CtlColor::Solid(kPageColor);
         answer.textBackground = kPageColor;  // opaque text on the page colour

@@ -4,6 +4,8 @@
 
 const DialogTemplate* FindDialogTemplate(int id) {
     switch (id) {
+        case 100: return &AboutTemplate();
+        case 102: return &MainWindowTemplate();
         case 129: return &SewagePageTemplate();
         default: return nullptr;
     }

@@ -10,8 +10,12 @@
 namespace vek::text {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -22,9 +26,11 @@ std::string_view TrimBlanks(std::string_view s) {
 // The exponent of %g has at least two digits; fields show at least three.
 std::string WidenExponent(std::string s) {
     const auto e = s.find('e');
-    if (e == std::string::npos || e + 1 >= s.size()) return s;
+    if (e == std::string::npos || e + 1 >= s.size())
+        return s;
     const std::size_t digits = s.size() - (e + 2);
-    if (digits < 3) s.insert(e + 2, 3 - digits, '0');
+    if (digits < 3)
+        s.insert(e + 2, 3 - digits, '0');
     return s;
 }
 
@@ -33,20 +39,24 @@ std::string WidenExponent(std::string s) {
 // or point, or npos when the text is not such a number.
 bool IsDecimalNumber(std::string_view s) {
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
     std::size_t intDigits = 0, fracDigits = 0;
     while (i < s.size() && IsDigit(s[i])) ++i, ++intDigits;
     if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && IsDigit(s[i])) ++i, ++fracDigits;
     }
-    if (intDigits + fracDigits == 0) return false;
+    if (intDigits + fracDigits == 0)
+        return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
         std::size_t expDigits = 0;
         while (i < s.size() && IsDigit(s[i])) ++i, ++expDigits;
-        if (expDigits == 0) return false;
+        if (expDigits == 0)
+            return false;
     }
     return i == s.size();
 }
@@ -61,14 +71,16 @@ long LeadingExponent(std::string_view s) {
     position = intDigits - 1;
     long lead = LONG_MIN;
     for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
-        if (s[i] == '.') continue;
+        if (s[i] == '.')
+            continue;
         if (s[i] != '0') {
             lead = position;
             break;
         }
         --position;
     }
-    if (lead == LONG_MIN) return LONG_MIN;
+    if (lead == LONG_MIN)
+        return LONG_MIN;
     const auto e = s.find_first_of("eE");
     if (e != std::string_view::npos) {
         long exponent = std::strtol(std::string(s.substr(e + 1)).c_str(), nullptr, 10);
@@ -80,26 +92,39 @@ long LeadingExponent(std::string_view s) {
 }  // namespace
 
 std::string FormatGeneral(double value, int precision) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    if (value == 0) return "0";  // a negative zero shows as 0
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    if (value == 0)
+        return "0";  // a negative zero shows as 0
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
     return WidenExponent(std::string(buffer, result.ptr));
 }
 
-std::string FormatFloat(float value) { return FormatGeneral(static_cast<double>(value), 6); }
-std::string FormatDouble(double value) { return FormatGeneral(value, 15); }
-std::string FormatInt(int value) { return std::to_string(value); }
+std::string FormatFloat(float value) {
+    return FormatGeneral(static_cast<double>(value), 6);
+}
+std::string FormatDouble(double value) {
+    return FormatGeneral(value, 15);
+}
+std::string FormatInt(int value) {
+    return std::to_string(value);
+}
 
 std::optional<double> ParseDouble(std::string_view text) {
     const std::string_view s = TrimBlanks(text);
     // What the program itself writes for non-finite results reads back.
-    if (s == "inf") return std::numeric_limits<double>::infinity();
-    if (s == "-inf") return -std::numeric_limits<double>::infinity();
-    if (s == "nan") return std::numeric_limits<double>::quiet_NaN();
-    if (!IsDecimalNumber(s)) return std::nullopt;
+    if (s == "inf")
+        return std::numeric_limits<double>::infinity();
+    if (s == "-inf")
+        return -std::numeric_limits<double>::infinity();
+    if (s == "nan")
+        return std::numeric_limits<double>::quiet_NaN();
+    if (!IsDecimalNumber(s))
+        return std::nullopt;
 
     const std::string_view digits = s[0] == '+' ? s.substr(1) : s;
     double value = 0;
@@ -115,36 +140,47 @@ std::optional<double> ParseDouble(std::string_view text) {
     } else if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) {
         return std::nullopt;
     }
-    if (value == 0 && s[0] != '0') return std::nullopt;
+    if (value == 0 && s[0] != '0')
+        return std::nullopt;
     return value;
 }
 
 std::optional<float> ParseFloat(std::string_view text) {
     const auto value = ParseDouble(text);
-    if (!value) return std::nullopt;
+    if (!value)
+        return std::nullopt;
     return static_cast<float>(*value);
 }
 
 std::optional<int> ParseInt(std::string_view text) {
     const std::string_view s = TrimBlanks(text);
     std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    if (i == s.size()) return std::nullopt;
+    if (i == s.size())
+        return std::nullopt;
     long long value = 0;
     for (std::size_t k = i; k < s.size(); ++k) {
-        if (!IsDigit(s[k])) return std::nullopt;
+        if (!IsDigit(s[k]))
+            return std::nullopt;
         value = value * 10 + (s[k] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            return std::nullopt;
     }
-    if (s[0] == '-') value = -value;
-    if (value < INT_MIN || value > INT_MAX) return std::nullopt;
-    if (value == 0 && s[0] != '0') return std::nullopt;
+    if (s[0] == '-')
+        value = -value;
+    if (value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
+    if (value == 0 && s[0] != '0')
+        return std::nullopt;
     return static_cast<int>(value);
 }
 
 int ClampToInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= 2147483647.0) return INT_MAX;
-    if (value <= -2147483648.0) return INT_MIN;
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483647.0)
+        return INT_MAX;
+    if (value <= -2147483648.0)
+        return INT_MIN;
     return static_cast<int>(value);  // truncates toward zero
 }
 

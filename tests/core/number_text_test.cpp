@@ -51,8 +51,9 @@ TEST(NumberDisplay, WholeNumbers) {
     EXPECT_EQ(FormatInt(2147483647), "2147483647");
 }
 
-const char* const kRefused[] = {"12abc", "-0", ".0", "+0", "", "   ", "infinity", "0x1A", "-nan",
-                                "INF", "1e", "1,5", "--1", "1 2", "e5", ".", "1e-400"};
+const char* const kRefused[] = {"12abc",    "-0",   ".0",   "+0",  "",      "   ",
+                                "infinity", "0x1A", "-nan", "INF", "1e",    "1,5",
+                                "--1",      "1 2",  "e5",   ".",   "1e-400"};
 
 TEST(NumberParsing, RefusedTexts) {
     for (const char* text : kRefused) {
@@ -67,7 +68,7 @@ struct ParseCase {
 };
 
 const ParseCase kAccepted[] = {
-    {" 12 ", 12}, {"\t12\t", 12}, {"1e3", 1000}, {"-2.5", -2.5}, {"0", 0},  {"000", 0},
+    {" 12 ", 12}, {"\t12\t", 12}, {"1e3", 1000}, {"-2.5", -2.5}, {"0", 0},       {"000", 0},
     {"0.0", 0},   {"+5", 5},      {"5.", 5},     {".5", 0.5},    {"1E-2", 0.01}, {"0e7", 0},
 };
 
@@ -80,8 +81,8 @@ TEST(NumberParsing, AcceptedTexts) {
 }
 
 TEST(NumberParsing, NonFiniteTextsRoundTrip) {
-    for (double v : {std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity()}) {
+    for (double v :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(*ParseDouble(FormatDouble(v)), v);
         EXPECT_EQ(*ParseFloat(FormatFloat(static_cast<float>(v))), static_cast<float>(v));
     }
@@ -132,8 +133,10 @@ TEST(WholeNumbers, ClampingNeverUndefined) {
 
 TEST(NumberText, DecimalCommaLocaleChangesNothing) {
     const char* set = std::setlocale(LC_ALL, "de_DE.UTF-8");
-    if (!set) set = std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
-    if (!set) GTEST_SKIP() << "no decimal-comma locale installed";
+    if (!set)
+        set = std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    if (!set)
+        GTEST_SKIP() << "no decimal-comma locale installed";
     EXPECT_EQ(FormatFloat(0.1f), "0.1");
     EXPECT_EQ(FormatDouble(2.0 / 3), "0.666666666666667");
     EXPECT_EQ(FormatFloat(1234567.f), "1.23457e+006");

@@ -48,16 +48,20 @@ SewageInput SecondExample() {
 }
 
 const SewageCase kCases[] = {
-    {"defaults_100_workers_20_residents_300_days", With(100, 20, 300),
+    {"defaults_100_workers_20_residents_300_days",
+     With(100, 20, 300),
      {"9.6", "2880", "3600", "1.44", "0.288", "1.152", "0.1008", "0.0432", "0.0576", "60", "18"}},
     // The annual discharge is rounded to single precision before it is used
     // again; the last digits of every load depend on it.
-    {"odd_figures_use_rounded_annual_discharge", SecondExample(),
+    {"odd_figures_use_rounded_annual_discharge",
+     SecondExample(),
      {"6.66655", "1673.3", "1968.59", "0.836652", "0.16733", "0.669322", "0.0585656", "0.0250996",
       "0.0334661", "35", "8.785"}},
-    {"start_up_values_give_zero", With(0, 0, 0),
+    {"start_up_values_give_zero",
+     With(0, 0, 0),
      {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}},
-    {"residents_equal_workers_refuse_is_residents", With(40, 40, 10),
+    {"residents_equal_workers_refuse_is_residents",
+     With(40, 40, 10),
      {"6.4", "64", "80", "0.032", "0.0064", "0.0256", "0.00224", "0.00096", "0.00128", "40",
       "0.4"}},
 };

@@ -22,7 +22,13 @@ using K = ControlKind;
 using namespace Style;
 
 const DialogTemplate kTestTemplate{
-    9001, "测试", 200, 120, "宋体", 9, WindowKind::ToolWindow,
+    9001,
+    "测试",
+    200,
+    120,
+    "宋体",
+    9,
+    WindowKind::ToolWindow,
     {
         {K::Radio, 101, "甲", 10, 10, 30, 10, Group | TabStop},
         {K::Radio, 102, "乙", 10, 22, 30, 10, None},
@@ -80,11 +86,14 @@ private:
     void OnButton() { ++clicks; }
     void OnKillFocusCount() {
         ++killFocus;
-        if (boxOnKillFocus) MessageBox(QStringLiteral("失去焦点"));
+        if (boxOnKillFocus)
+            MessageBox(QStringLiteral("失去焦点"));
     }
 };
 
-QAbstractButton* Button(CDialog& d, int id) { return qobject_cast<QAbstractButton*>(d.GetDlgItem(id)); }
+QAbstractButton* Button(CDialog& d, int id) {
+    return qobject_cast<QAbstractButton*>(d.GetDlgItem(id));
+}
 
 class FrameworkTest : public ::testing::Test {
 protected:
@@ -175,10 +184,10 @@ TEST_F(FrameworkTest, FailedTakeInStopsAtFirstBadFieldInExchangeOrder) {
     EditOf(&dialog, 302)->setText("2147483648");  // beyond a whole-number field
     EditOf(&dialog, 303)->setText("0.25");
     EXPECT_FALSE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.m_nFirstGroup, 1);    // before the failing field: read
+    EXPECT_EQ(dialog.m_nFirstGroup, 1);  // before the failing field: read
     EXPECT_EQ(dialog.m_fValue, 2.5f);
-    EXPECT_EQ(dialog.m_nCount, 7);         // the failing field keeps its value
-    EXPECT_EQ(dialog.m_dValue, 2.0 / 3);   // after it: not read
+    EXPECT_EQ(dialog.m_nCount, 7);        // the failing field keeps its value
+    EXPECT_EQ(dialog.m_dValue, 2.0 / 3);  // after it: not read
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "请输入一个整数。");
     EXPECT_EQ(boxes.boxes[0].caption, "vek");

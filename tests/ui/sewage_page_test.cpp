@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Page 1 as a user sees it: typed figures, the compute button, the checks,
 // the colours and the layout.
+#include "pages/sewage_page.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -9,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "pages/sewage_page.h"
 #include "tests/ui/ui_test_support.h"
 
 namespace {
@@ -175,14 +176,18 @@ TEST_F(SewagePageTest, TabOrderAndReadOnlyResults) {
 
 TEST_F(SewagePageTest, ControlsSitWhereTheTemplatePutsThem) {
     for (const ControlTemplate& c : page.Template().controls) {
-        if (c.id == -1) continue;
+        if (c.id == -1)
+            continue;
         EXPECT_EQ(page.GetDlgItem(c.id)->geometry(), page.TemplateRectPixels(c)) << c.id;
     }
     // 9-pt 宋体: one dialog unit is 1.5 px each way.
-    EXPECT_EQ(page.GetDlgItem(1005)->geometry(), QRect(53, 17, 39, 20).translated(page.ClientOrigin()));
+    EXPECT_EQ(page.GetDlgItem(1005)->geometry(),
+              QRect(53, 17, 39, 20).translated(page.ClientOrigin()));
 }
 
-QColor PixelAt(const QImage& image, QPoint p) { return image.pixelColor(p); }
+QColor PixelAt(const QImage& image, QPoint p) {
+    return image.pixelColor(p);
+}
 
 TEST_F(SewagePageTest, PageColoursOnAnOffscreenGrab) {
     const QColor pageColor(159, 185, 245);
@@ -205,7 +210,8 @@ TEST_F(SewagePageTest, Screenshot) {
     Type(1007, "251");
     Compute();
     const QString dir = qEnvironmentVariable("VEK_SCREENSHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "set VEK_SCREENSHOT_DIR to keep a screenshot";
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set VEK_SCREENSHOT_DIR to keep a screenshot";
     EXPECT_TRUE(page.grab().save(dir + "/sewage_page.png"));
 }
 

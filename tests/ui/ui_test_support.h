@@ -25,7 +25,8 @@ public:
 
 inline QLineEdit* EditOf(QWidget* window, int id) {
     for (QWidget* w : window->findChildren<QWidget*>())
-        if (ControlId(w) == id) return qobject_cast<QLineEdit*>(w);
+        if (ControlId(w) == id)
+            return qobject_cast<QLineEdit*>(w);
     return nullptr;
 }
 
@@ -36,4 +37,42 @@ inline void ShowActive(QWidget* window) {
     window->activateWindow();
     QApplication::setActiveWindow(window);
     QApplication::processEvents();
+}
+
+#include <QDateTime>
+#include <QStringList>
+
+#include "framework/platform_services.h"
+
+// Fixed clock and desktop; mail links and side programs are recorded.
+class FakeServices : public PlatformServices {
+public:
+    FakeServices() { SetServices(this); }
+    ~FakeServices() override { SetServices(nullptr); }
+    void OpenUrl(const QString& target) override { opened << target; }
+    void StartProgram(const QString& program) override { started << program; }
+    QDateTime LocalTime() override { return time; }
+    QRect DesktopRect() override { return desktop; }
+
+    QDateTime time{QDate(2026, 12, 6), QTime(9, 5, 7)};
+    QRect desktop{0, 0, 1024, 768};
+    QStringList opened;
+    QStringList started;
+};
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+
+// Runs the event loop (timers included) for `ms` milliseconds, or until
+// `done` holds.
+inline void RunFor(int ms, const std::function<bool()>& done = {}) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms && !(done && done())) {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 }

@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: MIT
+#include "app/main_dlg.h"
+
+#include <QContextMenuEvent>
+#include <QWindow>
+#include <cstdlib>
+
+#include "app/about_dlg.h"
+#include "controls/icon_menu.h"
+#include "framework/platform_services.h"
+#include "framework/resources.h"
+#include "res/author_info.h"
+
+namespace {
+constexpr int IDD_MAIN = 102;
+constexpr int IDC_SEWAGE = 1000;
+constexpr int IDC_AIR_TOOLS = 1001;
+constexpr int IDC_NOISE_TOOLS = 1003;
+constexpr int IDC_FRAME = 1004;
+constexpr int IDC_UNITS = 1005;
+constexpr int IDC_ABOUT = 1006;
+constexpr int IDC_SIDE_TOOLS = 1007;
+constexpr int IDC_CLOCK = 1061;
+constexpr int IDC_CONTACT = 1062;
+constexpr int IDC_TOPMOST = 1065;
+
+constexpr int ID_GREEN = 32771;
+constexpr int ID_STUEBER = 32772;
+constexpr int ID_NOISE_INDEX = 32782;
+constexpr int ID_FLUE_GAS = 32786;
+constexpr int ID_SOLVENT = 32787;
+constexpr int ID_PROTECTION_DISTANCE = 32788;
+constexpr int ID_ODOUR = 32790;
+constexpr int ID_CLIPBOARD_VIEWER = 32791;
+constexpr int ID_FILE_SPLITTER = 32792;
+constexpr int ID_HELP = 57670;
+constexpr int IDM_ABOUTBOX = 16;  // system-menu command of the About entry
+
+constexpr int IDR_SIDE_TOOLS_MENU = 148;
+constexpr int IDR_NOISE_MENU = 149;
+constexpr int IDR_AIR_MENU = 150;
+constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDI_MAIN = 128;
+constexpr int IDI_TOPMOST_ON = 143;
+constexpr int IDI_TOPMOST_OFF = 144;
+constexpr int IDC_LINK_CURSOR = 135;
+
+const QColor kMainColor(0, 166, 228);
+const QColor kButtonFace(152, 242, 196);
+const QColor kButtonFocusFace(214, 244, 229);
+const QColor kButtonHoverFace(164, 196, 248);
+const QColor kTopMostText(178, 0, 176);
+
+constexpr int kShrinkStep = 30;  // px per tick of the closing animation
+
+QString ClockText(const QDateTime& time) {
+    return QStringLiteral("现在时间：") + time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+// (-r) mod 256 of the C library's generator, which is never initialised, so
+// every run shows the same sequence of colours.
+int NextColorComponent() {
+    return (256 - std::rand() % 256) % 256;
+}
+}  // namespace
+
+CMainDlg::CMainDlg() : CDialog(IDD_MAIN) {
+    m_clockTimer.setInterval(1000);
+    QObject::connect(&m_clockTimer, &QTimer::timeout, [this] { OnClockTick(); });
+    m_closeTimer.setInterval(1);
+    QObject::connect(&m_closeTimer, &QTimer::timeout, [this] { OnShrinkTick(); });
+}
+
+CMainDlg::~CMainDlg() {
+    m_clockTimer.stop();
+    m_closeTimer.stop();
+}
+
+void CMainDlg::BuildMessageMap() {
+    On(IDC_SEWAGE, Notify::Clicked, &CMainDlg::OnSewage);
+    On(IDC_NOISE_TOOLS, Notify::Clicked, &CMainDlg::OnNoiseTools);
+    On(IDC_TOPMOST, Notify::Clicked, &CMainDlg::OnTopMost);
+    On(IDC_UNITS, Notify::Clicked, &CMainDlg::OnUnitConverter);
+    On(ID_GREEN, Notify::Clicked, &CMainDlg::OnGreen);
+    On(ID_STUEBER, Notify::Clicked, &CMainDlg::OnStueber);
+    On(ID_NOISE_INDEX, Notify::Clicked, &CMainDlg::OnNoiseIndex);
+    On(IDC_ABOUT, Notify::Clicked, &CMainDlg::OnAbout);
+    On(ID_FLUE_GAS, Notify::Clicked, &CMainDlg::OnFlueGas);
+    On(ID_SOLVENT, Notify::Clicked, &CMainDlg::OnSolvent);
+    On(ID_PROTECTION_DISTANCE, Notify::Clicked, &CMainDlg::OnProtectionDistance);
+    On(ID_ODOUR, Notify::Clicked, &CMainDlg::OnOdour);
+    On(ID_CLIPBOARD_VIEWER, Notify::Clicked, &CMainDlg::OnClipboardViewer);
+    On(ID_FILE_SPLITTER, Notify::Clicked, &CMainDlg::OnFileSplitter);
+    On(ID_HELP, Notify::Clicked, &CMainDlg::OnHelp);  // vek ships no help file
+}
+
+void CMainDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_SEWAGE, m_btnSewage);
+    DDX_Control(pDX, IDC_AIR_TOOLS, m_btnAirTools);
+    DDX_Control(pDX, IDC_NOISE_TOOLS, m_btnNoiseTools);
+    DDX_Control(pDX, IDC_UNITS, m_btnUnits);
+    DDX_Control(pDX, IDC_SIDE_TOOLS, m_btnSideTools);
+    DDX_Control(pDX, IDC_ABOUT, m_btnAbout);
+    DDX_Control(pDX, IDC_TOPMOST, m_chkTopMost);
+    DDX_Control(pDX, IDC_CLOCK, m_lblClock);
+    DDX_Control(pDX, IDC_CONTACT, m_lblContact);
+    DDX_Control(pDX, IDC_FRAME, m_frame);
+}
+
+bool CMainDlg::OnInitDialog() {
+    CDialog::OnInitDialog();  // binds the ten controls
+    m_nShrinkX = kShrinkStep;
+    m_nShrinkY = kShrinkStep;
+    // The About entry: on desktops without a system menu it lives in the
+    // window's context menu (see contextMenuEvent).
+    const QIcon icon = LoadIconResource(IDI_MAIN);
+    setWindowIcon(icon);
+
+    // The pages, each created hidden, in this order.
+    const std::pair<int, CDialog*> pages[] = {{1, &m_pageSewage}};
+    for (const auto& [index, page] : pages) {
+        page->Create(this);
+        page->hide();
+        m_pages[index - 1] = page;
+    }
+    ShowPage(1);
+
+    ShowClock();
+    m_lblClock.SetSeeThrough(true);
+    m_clockTimer.start();
+
+    m_lblContact.SetMailtoLink(true, false);
+    m_lblContact.SetLabelColor(QColor(255, 0, 0));
+    m_lblContact.SetFillColor(kMainColor);
+    m_lblContact.SetEmbossed(true, 0);  // copy one pixel up and left
+    m_lblContact.SetEmbossColor(QColor(0, 255, 0));
+    m_lblContact.SetHoverCursor(LoadCursorResource(IDC_LINK_CURSOR));
+    m_lblContact.setToolTip(QStringLiteral("联系我 Email:") + QString::fromUtf8(kAuthorEmail) +
+                            QStringLiteral("  QQ:") + QString::fromUtf8(kAuthorQq));
+
+    m_lblClock.BlinkText(true);
+    m_lblClock.SetLabelColor(QColor(249, 6, 240));
+
+    m_chkTopMost.SetChecked(false);
+    ConfigureButtons();
+    return true;  // the focus goes to the first control, button 1000
+}
+
+void CMainDlg::ConfigureButtons() {
+    auto colour = [](CColorButton& button) {
+        button.SetStateColor(CColorButton::BkOut, kButtonFace);
+        button.SetStateColor(CColorButton::BkFocus, kButtonFocusFace);
+        button.SetStateColor(CColorButton::BkIn, kButtonHoverFace);
+        button.SetFlatFocusRect(true);
+    };
+    for (CColorButton* button : {&m_btnSewage, &m_btnAirTools, &m_btnNoiseTools, &m_btnSideTools})
+        colour(*button);
+    m_btnNoiseTools.AttachMenu(IDR_NOISE_MENU, this);
+    m_btnAirTools.AttachMenu(IDR_AIR_MENU, this);
+    m_btnSideTools.AttachMenu(IDR_SIDE_TOOLS_MENU, this);
+    colour(m_btnAbout);
+    colour(m_btnUnits);
+
+    m_chkTopMost.SetIcons(IDI_TOPMOST_ON, IDI_TOPMOST_OFF);
+    for (int face : {CColorButton::BkOut, CColorButton::BkFocus, CColorButton::BkIn})
+        m_chkTopMost.SetStateColor(face, kMainColor);
+    for (int text : {CColorButton::FgOut, CColorButton::FgFocus, CColorButton::FgIn})
+        m_chkTopMost.SetStateColor(text, kTopMostText);
+}
+
+CDialog* CMainDlg::Page(int index) const {
+    return index >= 1 && index <= kPageCount ? m_pages[index - 1] : nullptr;
+}
+
+CDialog* CMainDlg::VisiblePage() const {
+    for (CDialog* page : m_pages)
+        if (page && !page->isHidden())
+            return page;
+    return nullptr;
+}
+
+void CMainDlg::ShowPage(int index) {
+    for (CDialog* page : m_pages)
+        if (page)
+            page->hide();
+    CDialog* page = Page(index);
+    if (!page)
+        page = m_pages[0];
+    page->show();
+}
+
+void CMainDlg::PlacePages() {
+    if (!m_frame.widget())
+        return;
+    const QRect frame = m_frame.widget()->geometry();
+    for (CDialog* page : m_pages) {
+        if (!page)
+            continue;
+        page->setGeometry(frame);
+        page->update();
+    }
+}
+
+void CMainDlg::moveEvent(QMoveEvent* event) {
+    CDialog::moveEvent(event);
+    if (isVisible())
+        PlacePages();
+}
+
+void CMainDlg::showEvent(QShowEvent* event) {
+    CDialog::showEvent(event);
+    PlacePages();
+}
+
+void CMainDlg::ShowClock() {
+    m_lblClock.SetLabelText(ClockText(Services().LocalTime()));
+}
+
+void CMainDlg::OnClockTick() {
+    ShowClock();
+    const int blue = NextColorComponent();
+    const int green = NextColorComponent();
+    const int red = NextColorComponent();
+    m_lblClock.SetLabelColor(QColor(red, green, blue));
+}
+
+void CMainDlg::OnTopMost() {
+    // The button has flipped its state already. The flag changes on the
+    // window itself, so the window neither moves, resizes nor hides.
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, m_chkTopMost.IsChecked());
+    overrideWindowFlags(flags);
+    if (QWindow* handle = windowHandle())
+        handle->setFlags(flags);
+}
+
+void CMainDlg::OnAbout() {
+    CAboutDlg about;
+    about.DoModal(this);
+}
+
+void CMainDlg::OnSysCommand(int command) {
+    if ((command & 0xFFF0) == IDM_ABOUTBOX)
+        OnAbout();
+}
+
+void CMainDlg::OnClipboardViewer() {
+    Services().StartProgram(QStringLiteral("pasteview.exe"));
+}
+
+void CMainDlg::OnFileSplitter() {
+    Services().StartProgram(QStringLiteral("Parter.exe"));
+}
+
+void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
+    const QString text = LoadStringResource(IDS_ABOUTBOX);
+    if (text.isEmpty())
+        return;
+    IconMenu menu;
+    menu.LoadEntries(QString(), {{IDM_ABOUTBOX, text}});
+    const int command = menu.TrackPopup(event->globalPos());
+    if (command)
+        OnSysCommand(command);
+}
+
+void CMainDlg::OnClose() {
+    // A close request starts the animation, or restarts its timer.
+    if (!m_closeTimer.isActive() && m_shrinkRect.isNull()) {
+        m_shrinkRect = geometry();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    m_closeTimer.start();
+}
+
+void CMainDlg::OnShrinkTick() {
+    // Shrinks the rectangle set last (the window system may keep a minimum
+    // size of its own), centred on the desktop, 30 px a tick each way.
+    const QRect desktop = Services().DesktopRect();
+    const int width = m_shrinkRect.width();
+    const int height = m_shrinkRect.height();
+    const int newWidth = width - m_nShrinkX;
+    const int newHeight = height - m_nShrinkY;
+    const int x = (desktop.width() - newWidth) / 2;
+    const int y = (desktop.height() - newHeight) / 2;
+    m_shrinkRect = QRect(x, y, std::max(newWidth, 0), std::max(newHeight, 0));
+    setGeometry(m_shrinkRect);
+    if (width <= 0)
+        m_nShrinkX = 0;
+    if (height <= 0)
+        m_nShrinkY = 0;
+    if (width <= 0 && height <= 0) {
+        m_closeTimer.stop();
+        EndDialog(IDOK);
+    }
+}
+
+CtlColor CMainDlg::OnCtlColor(QWidget* control, CtlColorKind kind) {
+    CtlColor answer = CDialog::OnCtlColor(control, kind);
+    if (kind == CtlColorKind::Dialog)
+        return CtlColor::Solid(kMainColor);
+    if (kind == CtlColorKind::Static || kind == CtlColorKind::Button) {
+        answer = CtlColor::Hollow();
+        answer.transparent = true;
+    }
+    return answer;
+}

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The main window: a navigation column of colour buttons (three with pop-up
+// menus), a page frame where one calculator page shows at a time, a clock
+// line, a contact link, an always-on-top switch and a closing animation.
+
+#include <QRect>
+#include <QTimer>
+#include <array>
+
+#include "controls/color_button.h"
+#include "controls/link_label.h"
+#include "framework/data_exchange.h"
+#include "framework/dialog.h"
+#include "pages/sewage_page.h"
+
+class CMainDlg : public CDialog {
+public:
+    CMainDlg();
+    ~CMainDlg() override;
+
+    static constexpr int kPageCount = 9;
+    // Hides every page, then shows the page of `index` (1 to 9); any other
+    // index, or a page that is not part of this build, shows page 1.
+    void ShowPage(int index);
+    // Moves and sizes every page onto the page frame.
+    void PlacePages();
+    // The page of `index` (1 to 9), nullptr when this build has none.
+    CDialog* Page(int index) const;
+    CDialog* VisiblePage() const;
+    bool IsClosing() const { return m_closeTimer.isActive(); }
+
+    // Navigation column.
+    CColorButton m_btnSewage;      // 1000
+    CColorButton m_btnAirTools;    // 1001, menu 150
+    CColorButton m_btnNoiseTools;  // 1003, menu 149
+    CColorButton m_btnUnits;       // 1005
+    CColorButton m_btnSideTools;   // 1007, menu 148
+    CColorButton m_btnAbout;       // 1006
+    CColorButton m_chkTopMost;     // 1065, toggle
+    CLinkLabel m_lblClock;         // 1061
+    CLinkLabel m_lblContact;       // 1062
+    CWndRef m_frame;               // 1004, hidden: where pages are placed
+
+    CSewagePage m_pageSewage;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void BuildMessageMap() override;
+    CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
+    void OnClose() override;
+
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void OnSysCommand(int command);
+    void OnSewage() { ShowPage(1); }
+    void OnNoiseTools() {}
+    void OnTopMost();
+    void OnUnitConverter() { ShowPage(5); }
+    void OnGreen() { ShowPage(4); }
+    void OnStueber() { ShowPage(6); }
+    void OnNoiseIndex() { ShowPage(7); }
+    void OnAbout();
+    void OnFlueGas() { ShowPage(2); }
+    void OnSolvent() { ShowPage(8); }
+    void OnProtectionDistance() { ShowPage(3); }
+    void OnOdour() { ShowPage(9); }
+    void OnClipboardViewer();
+    void OnFileSplitter();
+    void OnHelp() {}
+
+    void OnClockTick();
+    void OnShrinkTick();
+    void ShowClock();
+    void ConfigureButtons();
+
+    std::array<CDialog*, kPageCount> m_pages{};  // by index - 1; nullptr: absent
+    int m_nShrinkX = 0;                          // px per tick of the closing animation
+    int m_nShrinkY = 0;
+    QRect m_shrinkRect;   // the rectangle the animation set last
+    QTimer m_clockTimer;  // timer 3
+    QTimer m_closeTimer;  // timer 2
+};

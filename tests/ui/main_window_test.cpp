@@ -1,0 +1,247 @@
+// SPDX-License-Identifier: MIT
+// The main window as a user meets it: start-up, navigation, the switch,
+// the clock, the About box and the closing animation.
+#include <gtest/gtest.h>
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/about_dlg.h"
+#include "app/main_dlg.h"
+#include "controls/icon_menu.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dlg.Create(nullptr);
+        ShowActive(&dlg);
+    }
+    void TearDown() override { ClearPopupMenuChoices(); }
+    FakeServices services;
+    BoxRecorder boxes;
+    CMainDlg dlg;
+};
+
+TEST_F(MainWindowTest, StartsOnPageOneWithFocusOnFirstButtonAndFixedClock) {
+    EXPECT_EQ(dlg.windowTitle(), "环评数据计算");
+    EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage);
+    EXPECT_EQ(QApplication::focusWidget(), &dlg.m_btnSewage);
+    EXPECT_EQ(dlg.m_lblClock.Text(), "现在时间：09:05:07");
+    EXPECT_TRUE(dlg.m_lblClock.IsSeeThrough());
+    EXPECT_EQ(dlg.m_lblClock.BlinkState(), CLinkLabel::BlinkTextMode);
+    EXPECT_EQ(dlg.m_lblContact.Text(), "vek@example.com");
+    EXPECT_EQ(dlg.m_lblContact.LinkMode(), CLinkLabel::LinkMail);
+    EXPECT_EQ(dlg.m_lblContact.LabelColor(), QColor(255, 0, 0));
+    EXPECT_EQ(dlg.m_lblContact.EmbossColor(), QColor(0, 255, 0));
+    EXPECT_EQ(dlg.m_lblContact.toolTip(), "联系我 Email:vek@example.com  QQ:10001");
+    EXPECT_FALSE(dlg.m_chkTopMost.IsChecked());
+    EXPECT_TRUE(dlg.m_chkTopMost.IsToggle());
+    for (CColorButton* b : {&dlg.m_btnSewage, &dlg.m_btnAirTools, &dlg.m_btnNoiseTools,
+                            &dlg.m_btnUnits, &dlg.m_btnSideTools, &dlg.m_btnAbout}) {
+        EXPECT_EQ(b->StateColor(2), QColor(152, 242, 196));
+        EXPECT_EQ(b->StateColor(4), QColor(214, 244, 229));
+        EXPECT_EQ(b->StateColor(0), QColor(164, 196, 248));
+    }
+    EXPECT_EQ(dlg.m_chkTopMost.StateColor(2), QColor(0, 166, 228));
+    EXPECT_EQ(dlg.m_chkTopMost.StateColor(1), QColor(178, 0, 176));
+    EXPECT_EQ(dlg.m_btnAirTools.Menu().MenuId(), 150);
+    EXPECT_EQ(dlg.m_btnNoiseTools.Menu().MenuId(), 149);
+    EXPECT_EQ(dlg.m_btnSideTools.Menu().MenuId(), 148);
+}
+
+TEST_F(MainWindowTest, ClockTicksWithAColourFromTheGenerator) {
+    services.time = services.time.addSecs(1);
+    RunFor(1500, [&] { return dlg.m_lblClock.Text() == "现在时间：09:05:08"; });
+    EXPECT_EQ(dlg.m_lblClock.Text(), "现在时间：09:05:08");
+    EXPECT_NE(dlg.m_lblClock.LabelColor(), QColor(249, 6, 240));
+}
+
+TEST_F(MainWindowTest, MenuCommandsShowTheirPageAndKeepFields) {
+    EditOf(&dlg.m_pageSewage, 1005)->setText("123");
+    // Pages not part of this build fall back to page 1, as an index outside 1..9 does.
+    for (int command : {32786, 32788, 32771, 32772, 32782, 32787, 32790}) {
+        PostCommand(&dlg, command);
+        QApplication::processEvents();
+        EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage) << command;
+    }
+    dlg.ShowPage(0);
+    EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage);
+    dlg.ShowPage(10);
+    EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage);
+    EXPECT_EQ(EditOf(&dlg.m_pageSewage, 1005)->text(), "123");
+    // The page sits on the hidden frame.
+    EXPECT_EQ(dlg.m_pageSewage.geometry(), dlg.GetDlgItem(1004)->geometry());
+}
+
+TEST_F(MainWindowTest, NavigationMenuPostsItsCommandOnce) {
+    QueuePopupMenuChoice(32791);
+    dlg.m_btnSideTools.click();
+    QApplication::processEvents();
+    EXPECT_EQ(services.started, QStringList{"pasteview.exe"});
+    QueuePopupMenuChoice(0);  // dismissed: nothing
+    dlg.m_btnSideTools.click();
+    QApplication::processEvents();
+    EXPECT_EQ(services.started.size(), 1);
+    PostCommand(&dlg, 32792);
+    QApplication::processEvents();
+    EXPECT_EQ(services.started.back(), "Parter.exe");
+}
+
+TEST_F(MainWindowTest, AlwaysOnTopTogglesWithoutMovingOrHiding) {
+    const QRect before = dlg.geometry();
+    dlg.m_chkTopMost.click();
+    EXPECT_TRUE(dlg.m_chkTopMost.IsChecked());
+    EXPECT_TRUE(dlg.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(dlg.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.geometry(), before);
+    dlg.m_chkTopMost.click();
+    EXPECT_FALSE(dlg.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dlg.geometry(), before);
+}
+
+// Records every geometry a window is given.
+class GeometryLog : public QObject {
+public:
+    explicit GeometryLog(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+            (rects.empty() || rects.back() != window_->geometry()))
+            rects.push_back(window_->geometry());
+        return false;
+    }
+    std::vector<QRect> rects;
+
+private:
+    QWidget* window_;
+};
+
+TEST_F(MainWindowTest, ClosingShrinksCentredThirtyPixelsATickAndEnds) {
+    GeometryLog log(&dlg);
+    QSize size = dlg.geometry().size();
+    dlg.close();
+    dlg.close();  // a second request restarts the timer, not the animation
+    RunFor(5000, [&] { return !dlg.IsClosing(); });
+    EXPECT_FALSE(dlg.IsClosing());
+    EXPECT_EQ(dlg.result(), IDOK);
+    EXPECT_TRUE(dlg.isHidden());
+
+    std::vector<QRect> expected;
+    while (size.width() > 0 || size.height() > 0) {
+        const int w = size.width() > 0 ? size.width() - 30 : 0;
+        const int h = size.height() > 0 ? size.height() - 30 : 0;
+        expected.emplace_back((1024 - w) / 2, (768 - h) / 2, std::max(w, 0), std::max(h, 0));
+        size = QSize(std::max(w, 0), std::max(h, 0));
+    }
+    std::vector<QRect> shown;  // the hidden window's last move is not a frame
+    for (const QRect& r : log.rects)
+        if (shown.empty() || shown.back() != r)
+            shown.push_back(r);
+    ASSERT_GE(shown.size(), 10u);
+    EXPECT_EQ(shown.front(), expected.front());
+    EXPECT_EQ(shown[5], expected[5]);
+    EXPECT_EQ(dlg.geometry().size(), QSize(0, 0));
+}
+
+TEST_F(MainWindowTest, EscapeEndsAtOnce) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dlg.m_btnSewage, &escape);
+    EXPECT_TRUE(dlg.isHidden());
+    EXPECT_EQ(dlg.result(), IDCANCEL);
+    EXPECT_FALSE(dlg.IsClosing());
+}
+
+TEST_F(MainWindowTest, AboutBoxFromButtonAndContextMenu) {
+    int opened = 0;
+    QString caption;
+    auto closeAbout = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto* about = dynamic_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
+                ++opened;
+                caption = about->windowTitle();
+                about->EndDialog(IDOK);
+            }
+        });
+    };
+    closeAbout();
+    dlg.m_btnAbout.click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(caption, "关于 vek");
+
+    closeAbout();
+    QueuePopupMenuChoice(16);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), dlg.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&dlg, &menu);
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereTheTemplatePutsThem) {
+    for (const ControlTemplate& c : dlg.Template().controls) {
+        if (c.id == -1)
+            continue;
+        EXPECT_EQ(dlg.GetDlgItem(c.id)->geometry(), dlg.TemplateRectPixels(c)) << c.id;
+    }
+    EXPECT_EQ(dlg.size(), QSize(575, 333));  // 383 x 222 dialog units
+}
+
+TEST_F(MainWindowTest, ColoursOnAnOffscreenGrab) {
+    const QImage image = dlg.grab().toImage();
+    EXPECT_EQ(image.pixelColor(dlg.width() - 3, dlg.height() - 3), QColor(0, 166, 228));
+    // Button 1000 has the focus: its face shows the focus colour; the others
+    // the normal face.
+    const QRect focused = dlg.m_btnSewage.geometry();
+    EXPECT_EQ(image.pixelColor(focused.left() + 5, focused.center().y()), QColor(214, 244, 229));
+    const QRect normal = dlg.m_btnUnits.geometry();
+    EXPECT_EQ(image.pixelColor(normal.left() + 5, normal.center().y()), QColor(152, 242, 196));
+    // The contact link: red text (under its green embossed copy) on the
+    // window colour.
+    const QRect link = dlg.m_lblContact.geometry();
+    int red = 0, green = 0;
+    for (int x = link.left(); x <= link.right(); ++x) {
+        for (int y = link.top(); y <= link.bottom(); ++y) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 100 && c.blue() < 100;
+            green += c.green() > 200 && c.red() < 100 && c.blue() < 100;
+        }
+    }
+    EXPECT_GT(red, 0);     // the text shows along the lower right of each stroke
+    EXPECT_GT(green, 20);  // its embossed copy lies over it
+    EXPECT_EQ(image.pixelColor(link.topLeft() + QPoint(1, 1)), QColor(0, 166, 228));
+}
+
+TEST_F(MainWindowTest, Screenshot) {
+    const QString dir = qEnvironmentVariable("VEK_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set VEK_SCREENSHOT_DIR to keep a screenshot";
+    EXPECT_TRUE(dlg.grab().save(dir + "/main_window.png"));
+    CAboutDlg about;
+    about.Create(&dlg);
+    about.show();
+    EXPECT_TRUE(about.grab().save(dir + "/about_box.png"));
+    about.EndDialog(IDOK);
+}
+
+TEST(AboutBox, TemplateTextsAndBlueMailLink) {
+    FakeServices services;
+    CAboutDlg about;
+    about.Create(nullptr);
+    EXPECT_EQ(about.windowTitle(), "关于 vek");
+    EXPECT_EQ(about.m_lblMail.Text(), "vek@example.com");
+    EXPECT_EQ(about.m_lblMail.LabelColor(), QColor(0, 0, 255));
+    EXPECT_EQ(about.m_lblMail.LinkMode(), CLinkLabel::LinkMail);
+    EXPECT_FALSE(about.m_lblMail.NotifiesParent());
+    for (const ControlTemplate& c : about.Template().controls) {
+        if (c.id == -1)
+            continue;
+        EXPECT_EQ(about.GetDlgItem(c.id)->geometry(), about.TemplateRectPixels(c)) << c.id;
+    }
+    EXPECT_EQ(about.size(), QSize(338, 168));  // 225 x 112 dialog units
+}
+
+}  // namespace
