@@ -61,9 +61,11 @@ QWidget* CreatePicture(const ControlTemplate& c, QWidget* parent, const DialogBa
     auto* label = new QLabel(parent);
     label->setFocusPolicy(Qt::NoFocus);
     const QRect r = DialogUnitsToPixels(base, c.x, c.y, c.width, c.height);
-    const QPixmap picture = LoadBitmapResource(QString::fromUtf8(c.text).toInt());
+    // Drawn afresh at the control's size, so the formula stays crisp.
+    const QPixmap picture =
+        LoadBitmapResource(QString::fromUtf8(c.text).toInt(), r.size(), label->devicePixelRatioF());
     if (!picture.isNull())
-        label->setPixmap(picture.scaled(r.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        label->setPixmap(picture);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "units/catalogue_format.h"
+#include "units/unit_lookup.h"
 #include "units/utf8.h"
 
 namespace platform = vek::units::platform;
@@ -72,41 +73,15 @@ std::string UnitCatalogue::Load() {
 }
 
 std::vector<std::string> UnitCatalogue::KindsInOrder() const {
-    std::vector<std::string> kinds;
-    for (const auto& entry : entries_) {
-        bool known = false;
-        for (const auto& kind : kinds) known = known || kind == entry.kind;
-        if (!known)
-            kinds.push_back(entry.kind);
-    }
-    return kinds;
+    return ::KindsInOrder(entries_);
 }
 
 KindUnits UnitCatalogue::UnitsOfKind(std::string_view kind) const {
-    KindUnits result;
-    for (const auto& entry : entries_) {
-        if (entry.kind != kind)
-            continue;
-        if (result.units.empty()) {
-            result.baseUnit = entry.baseUnit;
-            result.baseQuantity = entry.baseQuantity;
-        }
-        result.units.push_back(entry.unit);
-    }
-    return result;
+    return ::UnitsOfKind(entries_, kind);
 }
 
 float UnitCatalogue::FactorOf(std::string_view kind, std::string_view name, float current) const {
-    float factor = current;
-    for (const auto& entry : entries_) {
-        if (entry.kind != kind)
-            continue;
-        if (entry.baseUnit == name)
-            factor = entry.baseQuantity;
-        if (entry.unit == name)
-            factor = entry.quantity;
-    }
-    return factor;
+    return ::FactorOf(entries_, kind, name, current);
 }
 
 std::string UnitCatalogue::AppendEntry(std::string_view kind, std::string_view baseQuantityText,

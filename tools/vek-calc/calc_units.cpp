@@ -7,6 +7,7 @@
 
 #include "tools/vek-calc/describe.h"
 #include "units/unit_catalogue.h"
+#include "units/unit_lookup.h"
 
 namespace vek::cli {
 
@@ -31,30 +32,10 @@ Kind KindOf(const std::vector<UnitEntry>& entries, const std::string& name) {
     return kind;
 }
 
-// How many of the unit make the base quantity, from the lines of the kind
-// only; the last line that names the unit wins.
-float FactorOf(const std::vector<UnitEntry>& entries, const std::string& kind,
-               const std::string& unit, float current) {
-    float factor = current;
-    for (const UnitEntry& entry : entries) {
-        if (entry.kind != kind)
-            continue;
-        if (entry.baseUnit == unit)
-            factor = entry.baseQuantity;
-        if (entry.unit == unit)
-            factor = entry.quantity;
-    }
-    return factor;
-}
-
 // The page starts on the kind that first occurs last in the file: each kind
 // met for the first time is appended to the list and selected.
 std::string StartUpKind(const std::vector<UnitEntry>& entries) {
-    std::vector<std::string> kinds;
-    for (const UnitEntry& entry : entries)
-        if (std::find(kinds.begin(), kinds.end(), entry.kind) == kinds.end())
-            kinds.push_back(entry.kind);
-    return kinds.back();
+    return KindsInOrder(entries).back();
 }
 
 std::string UnitOf(const Inputs& in, const char* name, const Kind& kind) {
