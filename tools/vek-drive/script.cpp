@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: MIT
+#include "tools/vek-drive/script.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace drive {
+namespace {
+
+// How the arguments of a verb are written.
+enum class Shape {
+    Nothing,     // context, close, focused, geometry, dump
+    Id,          // click 1026
+    IdOrNone,    // hover 1000, hover none
+    IdText,      // type 1005 100
+    IdNumber,    // choose 1027 1
+    KeyName,     // key Enter, key 7
+    WindowName,  // window about
+    Millis,      // wait 1000
+    FileName,    // screenshot page.png
+};
+
+struct VerbInfo {
+    std::string_view name;
+    Verb verb;
+    Shape shape;
+};
+
+constexpr std::array<VerbInfo, 20> kVerbs{{
+    {"menu", Verb::Menu, Shape::Id},
+    {"pick", Verb::Pick, Shape::IdOrNone},
+    {"window", Verb::Window, Shape::WindowName},
+    {"click", Verb::Click, Shape::Id},
+    {"dblclick", Verb::DblClick, Shape::Id},
+    {"hover", Verb::Hover, Shape::IdOrNone},
+    {"context", Verb::Context, Shape::Nothing},
+    {"close", Verb::Close, Shape::Nothing},
+    {"type", Verb::Type, Shape::IdText},
+    {"choose", Verb::Choose, Shape::IdNumber},
+    {"focus", Verb::Focus, Shape::Id},
+    {"key", Verb::Key, Shape::KeyName},
+    {"get", Verb::Get, Shape::Id},
+    {"items", Verb::Items, Shape::Id},
+    {"state", Verb::State, Shape::Id},
+    {"focused", Verb::Focused, Shape::Nothing},
+    {"geometry", Verb::Geometry, Shape::Nothing},
+    {"dump", Verb::Dump, Shape::Nothing},
+    {"wait", Verb::Wait, Shape::Millis},
+    {"screenshot", Verb::Screenshot, Shape::FileName},
+}};
+
+constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
+                                                       "decibel", "lp1",  "path"};
+
+constexpr std::array<std::string_view, 20> kKeyNames{
+    "Enter", "Escape", "Backspace", "Delete",  "Tab",      "F1",        "Clear",
+    "Num0",  "Num1",   "Num2",      "Num3",    "Num4",     "Num5",      "Num6",
+    "Num7",  "Num8",   "Num9",      "NumPlus", "NumMinus", "NumDecimal"};
+
+// A wait longer than ten minutes is a typing error, not a scenario.
+constexpr int kLongestWait = 600000;
+
+// Digits only: ids, indexes and times are never negative in a script.
+std::optional<int> ReadCount(std::string_view text) {
+    if (text.empty())
+        return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// The length in bytes of the UTF-8 sequence that starts with `lead`, 0 when
+// `lead` cannot start one.
+size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 0;
+}
+
+// One printable character: a single UTF-8 sequence that is not a control
+// character.
+bool IsOnePrintableCharacter(std::string_view text) {
+    if (text.empty())
+        return false;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const size_t length = SequenceLength(lead);
+    if (length == 0 || length != text.size())
+        return false;
+    for (size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return false;
+    return length > 1 || (lead >= 0x20 && lead != 0x7F);
+}
+
+// Splits "ID REST" at its first blank; `rest` is empty and `hasRest` false
+// when there is no blank.
+void SplitFirst(std::string_view text, std::string_view& head, std::string_view& rest,
+                bool& hasRest) {
+    const size_t blank = text.find(' ');
+    hasRest = blank != std::string_view::npos;
+    head = text.substr(0, blank);
+    rest = hasRest ? text.substr(blank + 1) : std::string_view();
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// Fills `command` from the arguments; returns the reason when they do not fit.
+std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view args,
+                          Command& command) {
+    const std::string name(info.name);
+    auto needsId = [&] { return name + " needs a control id, not " + Quoted(args); };
+    switch (info.shape) {
+        case Shape::Nothing:
+            if (hasArgs)
+                return name + " takes no argument";
+            return {};
+        case Shape::Id:
+        case Shape::IdOrNone: {
+            if (!hasArgs)
+                return name + " needs an id";
+            if (info.shape == Shape::IdOrNone && args == "none") {
+                command.none = true;
+                return {};
+            }
+            const auto id = ReadCount(args);
+            if (!id)
+                return info.verb == Verb::Menu || info.verb == Verb::Pick
+                           ? name + " needs a command id, not " + Quoted(args)
+                           : needsId();
+            command.id = *id;
+            if (info.verb == Verb::Menu && !IsNavigationCommand(*id))
+                return "menu takes 1000, 1005, 1006 or 32771 to 32792, not " + Quoted(args);
+            return {};
+        }
+        case Shape::IdText:
+        case Shape::IdNumber: {
+            std::string_view head, rest;
+            bool hasRest = false;
+            SplitFirst(args, head, rest, hasRest);
+            const auto id = ReadCount(head);
+            if (!hasArgs || !id)
+                return name + " needs a control id, not " + Quoted(head);
+            command.id = *id;
+            if (info.shape == Shape::IdText) {
+                command.text = std::string(rest);
+                return {};
+            }
+            const auto index = ReadCount(rest);
+            if (!hasRest || !index)
+                return name + " needs an item number, not " + Quoted(rest);
+            command.number = *index;
+            return {};
+        }
+        case Shape::KeyName:
+            if (!hasArgs || !(IsNamedKey(args) || IsOnePrintableCharacter(args)))
+                return "unknown key " + Quoted(args);
+            command.text = std::string(args);
+            return {};
+        case Shape::WindowName:
+            for (std::string_view window : kWindowNames) {
+                if (args == window) {
+                    command.text = std::string(args);
+                    return {};
+                }
+            }
+            return "unknown window " + Quoted(args);
+        case Shape::Millis: {
+            const auto ms = ReadCount(args);
+            if (!hasArgs || !ms || *ms > kLongestWait)
+                return "wait needs milliseconds from 0 to 600000, not " + Quoted(args);
+            command.number = *ms;
+            return {};
+        }
+        case Shape::FileName:
+            if (args.empty())
+                return "screenshot needs a file name";
+            command.text = std::string(args);
+            return {};
+    }
+    return "cannot read the arguments";
+}
+
+}  // namespace
+
+bool IsNamedKey(std::string_view name) {
+    for (std::string_view known : kKeyNames)
+        if (name == known)
+            return true;
+    return false;
+}
+
+bool IsNavigationCommand(int id) {
+    return id == 1000 || id == 1005 || id == 1006 || (id >= 32771 && id <= 32792);
+}
+
+bool ParseLine(std::string_view line, ScriptLine& out) {
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (line.find_first_not_of(" \t") == std::string_view::npos)
+        return false;
+    if (line.front() == '#')
+        return false;
+
+    std::string_view name, args;
+    bool hasArgs = false;
+    SplitFirst(line, name, args, hasArgs);
+    out.command = Command{};
+    out.error.clear();
+    for (const VerbInfo& info : kVerbs) {
+        if (info.name != name)
+            continue;
+        out.command.verb = info.verb;
+        out.error = ReadArguments(info, hasArgs, args, out.command);
+        return true;
+    }
+    out.error = "unknown command " + Quoted(name);
+    return true;
+}
+
+std::vector<ScriptLine> ParseScript(std::string_view source) {
+    std::vector<ScriptLine> lines;
+    int number = 0;
+    while (!source.empty()) {
+        const size_t end = source.find('\n');
+        const std::string_view line = source.substr(0, end);
+        source = end == std::string_view::npos ? std::string_view() : source.substr(end + 1);
+        ScriptLine parsed;
+        parsed.lineNumber = ++number;
+        if (ParseLine(line, parsed))
+            lines.push_back(std::move(parsed));
+    }
+    return lines;
+}
+
+}  // namespace drive

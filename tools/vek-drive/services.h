@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The desktop as vek-drive shows it to the program: message boxes, mail
+// links and side programs are printed instead of shown or started, the clock
+// can be set, and the desktop has the size the script asks for.
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QRect>
+#include <QTime>
+#include <optional>
+
+#include "framework/platform_services.h"
+
+namespace drive {
+
+class DriveServices : public PlatformServices {
+public:
+    // `time`: the time of day the program reads first, or the real clock.
+    // `desktop`: the desktop rectangle, or the screen's.
+    DriveServices(std::optional<QTime> time, std::optional<QRect> desktop);
+
+    void OpenUrl(const QString& target) override;
+    void StartProgram(const QString& program) override;
+    // The given time, advanced by the time elapsed since the program first
+    // read the clock, rounded to whole seconds: a clock read right after
+    // start shows exactly the given time, one read a second later (the
+    // clock line's timer) the next second, despite timer jitter.
+    QDateTime LocalTime() override;
+    QRect DesktopRect() override;
+
+private:
+    std::optional<QTime> time_;
+    std::optional<QRect> desktop_;
+    QElapsedTimer sinceFirstRead_;
+};
+
+// Installs the services, the message-box recorder and the pop-up menu
+// answer (a menu that opens with no `pick` waiting is dismissed, as a user
+// pressing Esc would).
+void InstallDriveServices(DriveServices& services);
+
+}  // namespace drive
