@@ -10,6 +10,8 @@ using vek::text::FormatDouble;
 
 namespace {
 
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 struct SolventCase {
     const char* name;
     SolventEvaporationInput in;
@@ -27,25 +29,22 @@ const SolventCase kSolvent[] = {
 };
 
 TEST(SolventEvaporation, AsShown) {
-    for (const auto& c : kSolvent) {
+    for (const auto& c : kSolvent)
         EXPECT_EQ(FormatDouble(ComputeSolventEvaporation(c.in)), c.shown) << c.name;
-    }
 }
 
 struct OdourCase {
     const char* name;
     OdourEmissionInput in;
-    const char* shown;  // nullptr: invalid, the page's message and 0
+    const char* shown;  // "invalid": the page's message and 0
 };
 
 // {u, D, W, L, m, M, C, F}
 const OdourCase kOdour[] = {
     {"worked_example", {1, 0.1, 100, 100, 1, 100, 0.1, 1}, "0.356824973929167"},
-    {"fresh_page_all_zero", {}, nullptr},
-    {"negative_correction", {1, 0.1, 100, 100, 1, 100, 0.1, -1}, nullptr},
-    {"nan_wind_speed",
-     {std::numeric_limits<double>::quiet_NaN(), 0.1, 100, 100, 1, 100, 0.1, 1},
-     nullptr},
+    {"fresh_page_all_zero", {}, "invalid"},
+    {"negative_correction", {1, 0.1, 100, 100, 1, 100, 0.1, -1}, "invalid"},
+    {"nan_wind_speed", {kNaN, 0.1, 100, 100, 1, 100, 0.1, 1}, "invalid"},
     {"no_width_is_zero_without_message", {1, 0.1, 0, 100, 1, 100, 0.1, 1}, "0"},
     {"no_compound_is_zero_without_message", {1, 0.1, 100, 100, 0, 100, 0.1, 1}, "0"},
     {"no_vapour_pressure_is_zero_without_message", {1, 0.1, 100, 100, 1, 100, 0, 1}, "0"},
@@ -54,14 +53,8 @@ const OdourCase kOdour[] = {
 
 TEST(OdourEmission, AsShown) {
     for (const auto& c : kOdour) {
-        SCOPED_TRACE(c.name);
         const auto E = ComputeOdourEmission(c.in);
-        if (c.shown) {
-            ASSERT_TRUE(E.has_value());
-            EXPECT_EQ(FormatDouble(*E), c.shown);
-        } else {
-            EXPECT_FALSE(E.has_value());
-        }
+        EXPECT_EQ(E ? FormatDouble(*E) : "invalid", c.shown) << c.name;
     }
 }
 
