@@ -16,5 +16,11 @@ struct CalcRun {
 // one is given.
 CalcRun RunVekCalc(const std::vector<std::string>& args, const std::filesystem::path& dir = {});
 
+// A refused command line: status 2, nothing on stdout and one line on stderr.
+void ExpectRefused(const CalcRun& run);
+
+// The parts of the text between separators (a command line's words by default).
+std::vector<std::string> Split(const std::string& text, char separator = ' ');
+
 // An empty directory of its own for the running test.
 std::filesystem::path FreshTestDirectory();
