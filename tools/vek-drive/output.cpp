@@ -6,11 +6,16 @@
 namespace drive {
 namespace {
 bool g_muted = false;
-}
+LineSink g_sink;
+}  // namespace
 
 void PrintLine(const QString& line) {
     if (g_muted)
         return;
+    if (g_sink) {
+        g_sink(line);
+        return;
+    }
     const QByteArray bytes = line.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     // Flushed at once, so the lines keep their order with anything the
@@ -20,6 +25,10 @@ void PrintLine(const QString& line) {
 
 void MuteOutput() {
     g_muted = true;
+}
+
+void SetLineSink(LineSink sink) {
+    g_sink = std::move(sink);
 }
 
 QString OneLine(const QString& text) {

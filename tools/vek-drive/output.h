@@ -5,12 +5,18 @@
 // (boxes, links) are not printed any more.
 
 #include <QString>
+#include <functional>
 
 namespace drive {
 
 void PrintLine(const QString& line);
 // Stops every further line.
 void MuteOutput();
+
+// Sends the lines somewhere else (tests read them); an empty sink restores
+// standard output.
+using LineSink = std::function<void(const QString&)>;
+void SetLineSink(LineSink sink);
 
 // A control's text on one line: line breaks are written as "\n".
 QString OneLine(const QString& text);
