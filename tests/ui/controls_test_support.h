@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/notify.h"
+#include "tests/ui/ui_test_support.h"
 
 class RecordingOwner : public QWidget, public NotifyTarget {
 public:
@@ -34,24 +35,20 @@ protected:
     }
 };
 
-inline void SendMouse(QWidget* w, QEvent::Type type, QPoint pos,
-                      Qt::MouseButton button = Qt::LeftButton,
-                      Qt::MouseButtons buttons = Qt::NoButton) {
+inline void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+                      Qt::MouseButtons buttons) {
     QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons,
                   Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
 }
 
-inline void ClickAt(QWidget* w, QPoint pos) {
+inline void ClickAt(QWidget* w, QPoint pos, bool twice = false) {
     SendMouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
     SendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
-}
-
-inline void DoubleClickAt(QWidget* w, QPoint pos) {
-    // What the platform delivers for a double click.
-    ClickAt(w, pos);
-    SendMouse(w, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    if (twice) {  // what the platform delivers for a double click
+        SendMouse(w, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
+    }
 }
 
 inline void PointerEnters(QWidget* w, QPoint pos) {
@@ -60,41 +57,21 @@ inline void PointerEnters(QWidget* w, QPoint pos) {
     SendMouse(w, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton);
 }
 
-inline void PointerLeaves(QWidget* w) {
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(w, &leave);
-}
-
-// Shows a window and makes it the active one, so focus is real.
-inline bool ShowActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    for (int i = 0; i < 50 && !window.isActiveWindow(); ++i) {
-        QApplication::processEvents();
-    }
-    return window.isActiveWindow();
-}
-
 inline QColor PixelAt(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y));
 }
 
 inline int CountColor(const QImage& image, const QColor& color) {
     int count = 0;
-    const QRgb wanted = color.rgb();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if ((image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF))
-                ++count;
-        }
-    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (color.rgb() & 0xFFFFFF);
     return count;
 }
 
 // A font whose glyphs are drawn without smoothing, so text pixels carry the
 // exact text colour.
-inline QFont CrispFont(const QFont& base) {
-    QFont f = base;
+inline QFont CrispFont(QFont f) {
     f.setPixelSize(12);
     f.setStyleStrategy(QFont::NoAntialias);
     return f;

@@ -6,15 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QRegularExpression>
 #include <QSet>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 
@@ -23,60 +19,33 @@
 
 namespace {
 
-std::string ReadSourceFile(const std::string& relative) {
-    const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-    std::ifstream in(root / relative, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The number of pixels in `rows` (all rows by default) for which `test` holds.
+// The number of pixels in rows [firstRow, endRow) for which `test` holds.
 template <typename Test>
-int Count(const QImage& image, Test test, int firstRow = 0, int rows = -1) {
+int Count(const QImage& image, Test test, int firstRow = 0, int endRow = -1) {
     int n = 0;
-    const int end = rows < 0 ? image.height() : firstRow + rows;
-    for (int y = firstRow; y < end; ++y) {
+    for (int y = firstRow; y < (endRow < 0 ? image.height() : endRow); ++y)
         for (int x = 0; x < image.width(); ++x) n += test(image.pixel(x, y)) ? 1 : 0;
-    }
     return n;
 }
 
 bool IsInk(QRgb p) {
     return qGray(p) < 128;
 }
-bool IsOpaque(QRgb p) {
-    return qAlpha(p) > 0;
-}
 bool IsNotWhite(QRgb p) {
     return p != qRgb(255, 255, 255);
 }
-
-struct PictureCase {
-    const char* name;
-    int id;
-    QSize natural;  // the picture control's size at the 9-point font
-};
-
-const PictureCase kPictures[] = {
-    {"ProtectionDistanceFormula", 139, QSize(375, 81)},
-    {"GreenFormula", 140, QSize(253, 85)},
-    {"BarrierGeometry", 175, QSize(146, 88)},
-};
 
 }  // namespace
 
 TEST(ResourceIcons, EachIconDrawsAtTheSizesWindowsUse) {
     for (int id : {128, 143, 144}) {
-        SCOPED_TRACE(id);
-        const QIcon icon = LoadIconResource(id);
-        ASSERT_FALSE(icon.isNull());
+        ASSERT_FALSE(LoadIconResource(id).isNull()) << id;
         for (int side : {16, 32, 48}) {
-            const QImage image = icon.pixmap(QSize(side, side)).toImage();
-            EXPECT_EQ(image.size(), QSize(side, side));
+            const QImage image = LoadIconResource(id).pixmap(QSize(side, side)).toImage();
+            EXPECT_EQ(image.size(), QSize(side, side)) << id;
             // Drawn, yet not a filled square: the ground stays transparent.
-            EXPECT_GT(Count(image, IsOpaque), side * side / 5);
-            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+            EXPECT_GT(Count(image, [](QRgb p) { return qAlpha(p) > 0; }), side * side / 5) << id;
+            EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << id;
         }
     }
     // The switch's two states must be told apart at 16 px.
@@ -85,60 +54,36 @@ TEST(ResourceIcons, EachIconDrawsAtTheSizesWindowsUse) {
 }
 
 TEST(ResourcePictures, NaturalScaledAndDenseSizes) {
-    for (const PictureCase& c : kPictures) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(BitmapResourceSize(c.id), c.natural);
-        const QImage natural = LoadBitmapResource(c.id).toImage();
-        ASSERT_EQ(natural.size(), c.natural);
-        EXPECT_EQ(natural.pixel(0, 0), qRgb(255, 255, 255));  // white ground
-        EXPECT_GT(Count(natural, IsInk), 200);
-        EXPECT_EQ(LoadBitmapResource(c.id, c.natural * 2).size(), c.natural * 2);
+    // Id and the picture control's size at the 9-point font.
+    for (auto [id, natural] :
+         {std::pair{139, QSize(375, 81)}, {140, {253, 85}}, {175, {146, 88}}}) {
+        EXPECT_EQ(BitmapResourceSize(id), natural);
+        const QImage image = LoadBitmapResource(id).toImage();
+        ASSERT_EQ(image.size(), natural);
+        EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255)) << id;  // white ground
+        EXPECT_GT(Count(image, IsInk), 200) << id;
         // A high-density screen: the same logical size, twice the pixels.
-        const QPixmap dense = LoadBitmapResource(c.id, c.natural, 2.0);
-        EXPECT_EQ(dense.deviceIndependentSize().toSize(), c.natural);
-        EXPECT_EQ(dense.size(), c.natural * 2);
+        const QPixmap dense = LoadBitmapResource(id, natural, 2.0);
+        EXPECT_EQ(dense.deviceIndependentSize().toSize(), natural);
+        EXPECT_EQ(dense.size(), natural * 2);
         // Every picture is wider than high: a square box leaves white bands
         // above and below it instead of stretching it.
-        const QImage square = LoadBitmapResource(c.id, QSize(300, 300)).toImage();
-        EXPECT_EQ(Count(square, IsNotWhite, 0, 3) + Count(square, IsNotWhite, 297, 3), 0);
-        EXPECT_GT(Count(square, IsInk), 100);
+        const QImage square = LoadBitmapResource(id, QSize(300, 300)).toImage();
+        EXPECT_EQ(Count(square, IsNotWhite, 0, 3) + Count(square, IsNotWhite, 297, 300), 0) << id;
+        EXPECT_GT(Count(square, IsInk), 100) << id;
     }
 }
 
-TEST(ResourcePictures, DrawingsCarryTheirTexts) {
-    // The texts are text elements of the drawings; a typo would show for good.
-    const struct {
-        const char* file;
-        std::vector<std::string> texts;
-    } cases[] = {
-        {"res/art/picture_139_protection_distance.svg",
-         {">卫生防护距离计算公式<", ">Qc-污染物无组织排放量,kg/h<", ">Cm-污染物标准浓度限值,mg/m3<",
-          ">L-卫生防护距离,m<", ">r-生产单元的等效半径,m<",
-          ">A、B、C、D-计算系数，从GB/T-13201-91中查取<", ">0.50<", "> + 0.25<"}},
-        {"res/art/picture_140_green_formula.svg", {">格林公式<", ">TL<", ">lg<", ">11<", ">−<"}},
-        {"res/art/picture_175_barrier.svg", {">S<", ">P<", ">O<", ">1<", ">2<", ">3<"}},
-    };
-    for (const auto& c : cases) {
-        const std::string svg = ReadSourceFile(c.file);
-        ASSERT_FALSE(svg.empty()) << c.file;
-        for (const std::string& text : c.texts) {
-            EXPECT_NE(svg.find(text), std::string::npos) << c.file << " " << text;
-        }
-    }
-}
-
-TEST(ResourceCursor, PointingHandWithItsHotSpotOnTheFingertip) {
+TEST(ResourceCursorAndToolbar, HandHotSpotOnTheFingertipAndTwoImagesOnPureMagenta) {
     const QCursor cursor = LoadCursorResource(135);
     ASSERT_EQ(cursor.shape(), Qt::BitmapCursor);
-    const QImage image = cursor.pixmap().toImage();
-    ASSERT_EQ(image.size(), QSize(32, 32));
+    const QImage hand = cursor.pixmap().toImage();
+    ASSERT_EQ(hand.size(), QSize(32, 32));
     const QPoint hot = cursor.hotSpot();
-    ASSERT_TRUE(image.rect().contains(hot));
-    EXPECT_GT(qAlpha(image.pixel(hot)), 0);         // on the outline of the finger
-    EXPECT_EQ(qAlpha(image.pixel(hot.x(), 0)), 0);  // nothing above the tip
-}
+    ASSERT_TRUE(hand.rect().contains(hot));
+    EXPECT_GT(qAlpha(hand.pixel(hot)), 0);         // on the outline of the finger
+    EXPECT_EQ(qAlpha(hand.pixel(hot.x(), 0)), 0);  // nothing above the tip
 
-TEST(ResourceToolbar, TwoImagesOnThePureTransparentColour) {
     const QImage strip = LoadToolbarStrip(167).toImage();
     ASSERT_EQ(strip.size(), QSize(32, 16));
     const QRgb magenta = qRgb(255, 0, 255);
@@ -148,15 +93,12 @@ TEST(ResourceToolbar, TwoImagesOnThePureTransparentColour) {
     const QSet<QRgb> palette = {magenta,          qRgb(0xa0, 0x52, 0x2d), qRgb(255, 255, 255),
                                 qRgb(64, 64, 64), qRgb(0, 0, 0),          qRgb(0, 0, 128)};
     EXPECT_EQ(Count(strip, [&](QRgb p) { return !palette.contains(p | 0xff000000u); }), 0);
-    EXPECT_GT(Count(strip.copy(0, 0, 16, 16), [&](QRgb p) { return p != magenta; }), 30);
-    EXPECT_GT(Count(strip.copy(16, 0, 16, 16), [&](QRgb p) { return p != magenta; }), 30);
+    for (int x : {0, 16})
+        EXPECT_GT(Count(strip.copy(x, 0, 16, 16), [&](QRgb p) { return p != magenta; }), 30);
 }
 
-TEST(ResourceStrings, SystemMenuAboutEntry) {
+TEST(ResourceStrings, SystemMenuAboutEntryAndUnknownIdsGiveNullObjects) {
     EXPECT_EQ(LoadStringResource(101), QStringLiteral("关于 vek(&A)..."));
-}
-
-TEST(ResourceUnknownIds, GiveNullObjects) {
     for (int id : {0, -1, 129, 139}) EXPECT_TRUE(LoadIconResource(id).isNull()) << id;
     for (int id : {0, 128, 167}) {
         EXPECT_TRUE(LoadBitmapResource(id).isNull()) << id;
@@ -170,43 +112,21 @@ TEST(ResourceUnknownIds, GiveNullObjects) {
 }
 
 TEST(ResourceAccelerators, DecibelCalculatorKeys) {
-    const Qt::KeyboardModifiers none = Qt::NoModifier, pad = Qt::KeypadModifier;
-    const struct {
-        const char* name;
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char* text;
-        std::optional<int> command;
-    } cases[] = {
-        {"main 0 by its character", Qt::Key_0, none, "0", 1051},
-        {"keypad 0", Qt::Key_0, pad, "0", 1051},
-        {"0 typed with Shift (AZERTY)", Qt::Key_0, Qt::ShiftModifier, "0", 1051},
-        {"main 1", Qt::Key_1, none, "1", 1050},
-        {"keypad 1", Qt::Key_1, pad, "1", 1050},
-        {"main 9", Qt::Key_9, none, "9", 1060},
-        {"keypad 5", Qt::Key_5, pad, "5", 1056},
-        {"keypad +", Qt::Key_Plus, pad, "+", 1063},
-        {"keypad -", Qt::Key_Minus, pad, "-", 1064},
-        {"keypad decimal point", Qt::Key_Period, pad, ".", 1052},
-        {"keypad decimal comma", Qt::Key_Comma, pad, ",", 1052},
-        {"Enter", Qt::Key_Return, none, "\r", 1065},
-        {"keypad Enter", Qt::Key_Enter, pad, "\r", 1065},
-        {"Backspace", Qt::Key_Backspace, none, "\b", 1061},
-        {"Clear (keypad 5 without Num Lock)", Qt::Key_Clear, pad, "", 1062},
-        {"main +", Qt::Key_Plus, Qt::ShiftModifier, "+", std::nullopt},
-        {"main -", Qt::Key_Minus, none, "-", std::nullopt},
-        {"main .", Qt::Key_Period, none, ".", std::nullopt},
-        {"main =", Qt::Key_Equal, none, "=", std::nullopt},
-        {"Shift+1", Qt::Key_Exclam, Qt::ShiftModifier, "!", std::nullopt},
-        {"Ctrl+1", Qt::Key_1, Qt::ControlModifier, "1", std::nullopt},
-        {"Ctrl+0", Qt::Key_0, Qt::ControlModifier, "0", std::nullopt},
-        {"Shift+Enter", Qt::Key_Return, Qt::ShiftModifier, "\r", std::nullopt},
+    const Qt::KeyboardModifiers none = Qt::NoModifier, pad = Qt::KeypadModifier,
+                                shift = Qt::ShiftModifier;
+    // Key, modifiers, typed text, the button pressed (0: none).
+    const std::tuple<int, Qt::KeyboardModifiers, const char*, int> rows[] = {
+        {Qt::Key_0, none, "0", 1051},     {Qt::Key_0, shift, "0", 1051},  // AZERTY
+        {Qt::Key_5, pad, "5", 1056},      {Qt::Key_Comma, pad, ",", 1052},
+        {Qt::Key_Enter, pad, "\r", 1065}, {Qt::Key_Clear, pad, "", 1062},
+        {Qt::Key_Plus, shift, "+", 0},    {Qt::Key_1, Qt::ControlModifier, "1", 0},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AcceleratorCommand(kDecibelCalculatorAccelerators, c.key, c.modifiers,
-                                     QString::fromLatin1(c.text)),
-                  c.command)
-            << c.name;
+    for (const auto& [key, modifiers, text, command] : rows) {
+        EXPECT_EQ(AcceleratorCommand(kDecibelCalculatorAccelerators, key, modifiers,
+                                     QString::fromLatin1(text))
+                      .value_or(0),
+                  command)
+            << std::hex << key << " " << modifiers.toInt();
     }
     const QKeyEvent keypad7(QEvent::KeyPress, Qt::Key_7, pad, QStringLiteral("7"));
     EXPECT_EQ(AcceleratorCommand(kDecibelCalculatorAccelerators, keypad7), 1058);
@@ -214,53 +134,15 @@ TEST(ResourceAccelerators, DecibelCalculatorKeys) {
 }
 
 TEST(ResourceVersion, WindowsResourceMatchesTheProgramsOwnValues) {
-    const std::string rc = ReadSourceFile("res/vek.rc");
-    std::map<std::string, std::string> values;
-    const QRegularExpression value(QString::fromLatin1(R"re(VALUE\s+"(\w+)",\s+"([^"]*)")re"));
-    for (auto it = value.globalMatch(QString::fromStdString(rc)); it.hasNext();) {
-        const auto m = it.next();
-        values[m.captured(1).toStdString()] = m.captured(2).toStdString();
-    }
-    const std::map<std::string, std::string> expected = {
-        {"Comments", kVekComments},
-        {"CompanyName", kVekCompanyName},
-        {"FileDescription", kVekFileDescription},
-        {"FileVersion", kVekFileVersion},
-        {"InternalName", kVekInternalName},
-        {"LegalCopyright", kVekLegalCopyright},
-        {"OriginalFilename", kVekOriginalFilename},
-        {"ProductName", kVekProductName},
-        {"ProductVersion", kVekProductVersion},
-    };
-    EXPECT_EQ(values, expected);
+    const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    std::ostringstream text;
+    text << std::ifstream(root / "res/vek.rc", std::ios::binary).rdbuf();
+    const std::string rc = text.str();
     EXPECT_NE(rc.find("FILEVERSION 1,0,0,3"), std::string::npos);
     EXPECT_NE(rc.find("PRODUCTVERSION 1,0,0,3"), std::string::npos);
-}
-
-// Not a check: writes every drawing as PNG for a person to look at.
-TEST(ResourcePreview, WritesImagesWhenAsked) {
-    const QString dir = qEnvironmentVariable("VEK_ART_PREVIEW_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "set VEK_ART_PREVIEW_DIR to write preview images";
-    ASSERT_TRUE(QDir().mkpath(dir));
-    const auto save = [&](const QImage& image, const QString& name) {
-        EXPECT_TRUE(image.save(dir + u'/' + name + QStringLiteral(".png")));
-    };
-    for (const PictureCase& c : kPictures) {
-        save(LoadBitmapResource(c.id).toImage(), QStringLiteral("picture_%1").arg(c.id));
-        save(LoadBitmapResource(c.id, c.natural * 3).toImage(),
-             QStringLiteral("picture_%1_x3").arg(c.id));
-    }
-    for (int id : {128, 143, 144}) {
-        for (int side : {16, 32, 128}) {
-            QImage image(side, side, QImage::Format_ARGB32);
-            image.fill(QColor(0, 166, 228));  // the main window's colour, behind the switch
-            QPainter painter(&image);
-            LoadIconResource(id).paint(&painter, image.rect());
-            painter.end();
-            save(image, QStringLiteral("icon_%1_%2").arg(id).arg(side));
-        }
-    }
-    save(LoadCursorResource(135).pixmap().toImage(), QStringLiteral("cursor_135"));
-    save(LoadToolbarStrip(167).toImage().scaled(320, 160), QStringLiteral("toolbar_167_x10"));
+    const std::string values[] = {kVekComments,         kVekCompanyName,  kVekFileDescription,
+                                  kVekFileVersion,      kVekInternalName, kVekLegalCopyright,
+                                  kVekOriginalFilename, kVekProductName,  kVekProductVersion};
+    for (const std::string& value : values)  // as `VALUE "Name", "value"`
+        EXPECT_NE(rc.find(", \"" + value + "\"\n"), std::string::npos) << value;
 }
