@@ -139,14 +139,14 @@ int ControlIdOf(const QWidget* widget) {
     return -1;
 }
 
-struct KeySpec {
+struct KeyStroke {
     int key;
     bool keypad;
     QString text;
 };
 
-KeySpec KeyOfName(const QString& name) {
-    static const std::pair<const char*, KeySpec> named[] = {
+KeyStroke KeyOfName(const QString& name) {
+    static const std::pair<const char*, KeyStroke> named[] = {
         {"Enter", {Qt::Key_Return, false, QStringLiteral("\r")}},
         {"Escape", {Qt::Key_Escape, false, QStringLiteral("\x1b")}},
         {"Backspace", {Qt::Key_Backspace, false, QStringLiteral("\b")}},
@@ -158,9 +158,9 @@ KeySpec KeyOfName(const QString& name) {
         {"NumMinus", {Qt::Key_Minus, true, QStringLiteral("-")}},
         {"NumDecimal", {Qt::Key_Period, true, QStringLiteral(".")}},
     };
-    for (const auto& [keyName, spec] : named)
+    for (const auto& [keyName, stroke] : named)
         if (name == QLatin1String(keyName))
-            return spec;
+            return stroke;
     if (name.size() == 4 && name.startsWith(QLatin1String("Num")) && name[3].isDigit())
         return {Qt::Key_0 + name[3].digitValue(), true, name.mid(3)};
     // One printable character, typed on the main keyboard.
@@ -413,8 +413,8 @@ void CommandRunner::Key(const QString& name) {
         target = QApplication::activeWindow();
     if (!target)
         Fail(QStringLiteral("no window has the keyboard focus"));
-    const KeySpec spec = KeyOfName(name);
-    PressKey(target, spec.key, spec.keypad, spec.text);
+    const KeyStroke stroke = KeyOfName(name);
+    PressKey(target, stroke.key, stroke.keypad, stroke.text);
 }
 
 void CommandRunner::Get(int id) const {
