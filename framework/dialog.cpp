@@ -251,6 +251,10 @@ QWidget* CDialog::GetDlgItem(int id) const {
     return nullptr;
 }
 
+QWidget* CDialog::ControlAt(std::size_t index) const {
+    return index < controls_.size() ? controls_[index].widget : nullptr;
+}
+
 std::vector<QWidget*> CDialog::RadioGroup(int firstId) const {
     std::vector<QWidget*> group;
     auto* first = qobject_cast<QAbstractButton*>(GetDlgItem(firstId));

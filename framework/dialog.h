@@ -53,6 +53,9 @@ public:
     // The template rectangle of a control converted to pixels of this window.
     QRect TemplateRectPixels(const ControlTemplate& control) const;
     const ControlTemplate* TemplateOf(int id) const;
+    // The widget of the template's control at `index` (template order), so
+    // that controls without an id can be reached too; nullptr past the end.
+    QWidget* ControlAt(std::size_t index) const;
 
     // Notifications reach the message map only when no exchange runs.
     bool OnControlNotify(int id, int code) override;

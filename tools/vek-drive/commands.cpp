@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
-#include <set>
 
 #include "app/calc_app.h"
 #include "controls/color_button.h"
@@ -95,36 +94,6 @@ const char* KindName(ControlKind kind) {
             return "label";
     }
     return "static";
-}
-
-// The widget of every template control, in template order. Controls with an
-// id are looked up by it; those without one (frames, captions, lines) are
-// the window's own unnamed controls lying where the template puts them.
-std::vector<QWidget*> TemplateWidgets(const CDialog* dialog) {
-    const auto& controls = dialog->Template().controls;
-    std::vector<QWidget*> widgets(controls.size(), nullptr);
-    std::set<QWidget*> taken;
-    for (size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].id == -1)
-            continue;
-        widgets[i] = dialog->GetDlgItem(controls[i].id);
-        taken.insert(widgets[i]);
-    }
-    const auto children = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].id != -1)
-            continue;
-        const QRect place = dialog->TemplateRectPixels(controls[i]);
-        for (QWidget* child : children) {
-            if (taken.count(child) || child->isWindow() || dynamic_cast<CDialog*>(child) ||
-                ControlId(child) != -1 || child->geometry() != place)
-                continue;
-            widgets[i] = child;
-            taken.insert(child);
-            break;
-        }
-    }
-    return widgets;
 }
 
 // The id a script uses for the control that holds `widget` (the edit part of
@@ -460,10 +429,9 @@ void CommandRunner::Geometry() const {
 void CommandRunner::Dump() const {
     const CDialog* current = Current();
     const auto& controls = current->Template().controls;
-    const std::vector<QWidget*> widgets = TemplateWidgets(current);
     for (size_t i = 0; i < controls.size(); ++i) {
         const ControlTemplate& c = controls[i];
-        const QWidget* w = widgets[i];
+        const QWidget* w = current->ControlAt(i);
         const QRect px =
             w ? QRect(w->mapTo(current, QPoint(0, 0)), w->size()) : current->TemplateRectPixels(c);
         PrintLine(QStringLiteral("%1 %2 dlu=%3 px=%4 visible=%5 enabled=%6 readonly=%7 text=%8")
