@@ -22,9 +22,6 @@ QWidget* CreateEdit(const ControlTemplate& c, QWidget* parent) {
     edit->setFrame(c.style & Style::Border);
     edit->setReadOnly(c.style & Style::ReadOnly);
     edit->setFocusPolicy(FocusPolicyOf(c));
-    // Text starts at the left edge, as in the classic edit control.
-    edit->setTextMargins(0, 0, 0, 0);
-    edit->setContextMenuPolicy(Qt::DefaultContextMenu);
     return edit;
 }
 
@@ -35,6 +32,7 @@ QWidget* CreateCombo(const ControlTemplate& c, QWidget* parent) {
     // Typed text never becomes a new list item.
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setFocusPolicy(FocusPolicyOf(c));
+    // The template height covers the drop-down list: one line per 8 units.
     combo->setMaxVisibleItems(qMax(1, (c.height - 14) / 8));
     return combo;
 }

@@ -5,4 +5,3 @@
 #include <QColor>
 
 inline const QColor kPageColor(159, 185, 245);
-inline const QColor kToolWindowColor(84, 188, 214);
