@@ -31,6 +31,7 @@ QWidget* CreateCombo(const ControlTemplate& c, QWidget* parent) {
     combo->setEditable(editable);
     // Typed text never becomes a new list item.
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setProperty(kSortedListProperty, bool(c.style & Style::Sorted));
     combo->setFocusPolicy(FocusPolicyOf(c));
     // The template height covers the drop-down list: one line per 8 units.
     combo->setMaxVisibleItems(qMax(1, (c.height - 14) / 8));

@@ -14,3 +14,6 @@ QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* parent,
 // The height of a combo box's selection field; its template height also
 // covers the drop-down list.
 int ComboFieldHeight(const DialogBaseUnits& base);
+
+// The property that marks a combo box whose list is kept sorted.
+inline constexpr char kSortedListProperty[] = "vekSortedList";

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "framework/control_factory.h"
 #include "framework/dialog.h"
 #include "text/number_text.h"
 
@@ -78,6 +79,21 @@ void CDataExchange::Fail(QWidget* control, bool wholeNumber) {
 void CWndRef::SetFocus() const {
     if (widget_)
         widget_->setFocus(Qt::OtherFocusReason);
+}
+
+int CWndRef::AddString(const QString& text) const {
+    auto* combo = qobject_cast<QComboBox*>(widget_);
+    if (!combo)
+        return -1;
+    int index = combo->count();
+    if (combo->property(kSortedListProperty).toBool()) {
+        index = 0;
+        while (index < combo->count() &&
+               QString::compare(combo->itemText(index), text, Qt::CaseInsensitive) <= 0)
+            ++index;
+    }
+    combo->insertItem(index, text);
+    return index;
 }
 
 void DDX_Text(CDataExchange* pDX, int id, float& value) {

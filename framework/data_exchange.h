@@ -40,6 +40,10 @@ public:
     void Attach(QWidget* widget) { widget_ = widget; }
     void SetFocus() const;
     bool IsNull() const { return widget_ == nullptr; }
+    // Adds an entry to a combo box's list: in order when its template keeps
+    // the list sorted, else at the end. Returns the entry's index, -1 when
+    // the control is not a combo box.
+    int AddString(const QString& text) const;
 
 private:
     QWidget* widget_ = nullptr;

@@ -143,8 +143,14 @@ TEST_F(FrameworkTest, EscapeHidesTheWindowWithoutTakeIn) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(FrameworkTest, ComboBoxNeverInsertsTypedText) {
+TEST_F(FrameworkTest, ComboBoxKeepsItsListSortedAndNeverInsertsTypedText) {
     auto* combo = qobject_cast<QComboBox*>(dialog.GetDlgItem(401));
+    CWndRef list;
+    list.Attach(combo);
+    EXPECT_EQ(list.AddString("甲苯"), 0);
+    EXPECT_EQ(list.AddString("Benzene"), 0);  // the template keeps this list sorted
+    EXPECT_EQ(list.AddString("acetone"), 0);
+    combo->clear();
     combo->addItems({"苯", "甲苯"});
     combo->setFocus();
     combo->lineEdit()->setText("二甲苯");
