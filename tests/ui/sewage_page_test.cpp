@@ -148,6 +148,37 @@ TEST_F(SewagePageTest, FailedTakeInComputesNothingAndRevertsNothing) {
     EXPECT_EQ(EditOf(&page, 1013)->selectedText(), "12abc");
 }
 
+TEST_F(SewagePageTest, TakeInStopsAtTheFirstBadFieldInExchangeOrder) {
+    Type(1005, "100");   // read before 1013
+    Type(1007, "300");   // read before 1013
+    Type(1013, " 1e ");  // not a number
+    Type(1006, "20");    // read last
+    EXPECT_FALSE(page.UpdateData(true));
+    EXPECT_EQ(page.m_fWorkers, 100.0f);
+    EXPECT_EQ(page.m_fWorkDays, 300.0f);
+    EXPECT_EQ(page.m_fNh3nInitial, 35.0f);
+    EXPECT_EQ(page.m_fResidents, 0.0f);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), EditOf(&page, 1013));
+}
+
+TEST_F(SewagePageTest, PutOutWritesEveryField) {
+    float* members[] = {
+        &page.m_fWorkers,          &page.m_fResidents,       &page.m_fWorkDays,
+        &page.m_fWaterNonResident, &page.m_fWaterResident,   &page.m_fDischargePercent,
+        &page.m_fCodInitial,       &page.m_fCodLimit,        &page.m_fNh3nInitial,
+        &page.m_fNh3nLimit,        &page.m_fAnnualWater,     &page.m_fDailyDischarge,
+        &page.m_fAnnualDischarge,  &page.m_fCodAnnual,       &page.m_fCodLimitAnnual,
+        &page.m_fNh3nAnnual,       &page.m_fNh3nLimitAnnual, &page.m_fCodReduction,
+        &page.m_fNh3nReduction,    &page.m_fRefuseDaily,     &page.m_fRefuseAnnual};
+    const int ids[] = {1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1015, 1014,
+                       1016, 1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025};
+    for (std::size_t i = 0; i < std::size(members); ++i) *members[i] = 1000.5f + i;
+    page.UpdateData(false);
+    for (std::size_t i = 0; i < std::size(ids); ++i)
+        EXPECT_EQ(Text(ids[i]), QString::number(1000.5 + i)) << ids[i];
+}
+
 TEST_F(SewagePageTest, EnterHidesThePageAndItComesBackUnchanged) {
     Type(1005, "42");
     EditOf(&page, 1005)->setFocus();
