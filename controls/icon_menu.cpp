@@ -54,7 +54,8 @@ bool IconMenu::LoadMenu(int menuId) {
     return true;
 }
 
-void IconMenu::LoadEntries(const QString& title, const std::vector<std::pair<int, QString>>& entries) {
+void IconMenu::LoadEntries(const QString& title,
+                           const std::vector<std::pair<int, QString>>& entries) {
     DestroyMenu();
     popup_ = std::make_unique<QMenu>(title);
     for (const auto& [command, text] : entries) popup_->addAction(text)->setData(command);

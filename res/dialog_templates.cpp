@@ -4,9 +4,13 @@
 
 const DialogTemplate* FindDialogTemplate(int id) {
     switch (id) {
-        case 100: return &AboutTemplate();
-        case 102: return &MainWindowTemplate();
-        case 129: return &SewagePageTemplate();
-        default: return nullptr;
+        case 100:
+            return &AboutTemplate();
+        case 102:
+            return &MainWindowTemplate();
+        case 129:
+            return &SewagePageTemplate();
+        default:
+            return nullptr;
     }
 }

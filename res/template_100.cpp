@@ -14,6 +14,8 @@ const std::string kQq = std::string("QQ:") + kAuthorQq;
 }  // namespace
 
 const DialogTemplate& AboutTemplate() {
+    // One row per control, in template order.
+    // clang-format off
     static const DialogTemplate t{
         100,
         "关于 vek",
@@ -39,5 +41,6 @@ const DialogTemplate& AboutTemplate() {
             {K::Label, 1113, kAuthorEmail, 72, 75, 61, 8, None},
             {K::Static, -1, kQq.c_str(), 43, 85, 45, 8, None},
         }};
+    // clang-format on
     return t;
 }

@@ -9,6 +9,8 @@ using namespace Style;
 }  // namespace
 
 const DialogTemplate& MainWindowTemplate() {
+    // One row per control, in template order.
+    // clang-format off
     static const DialogTemplate t{
         102,
         "环评数据计算",
@@ -30,5 +32,6 @@ const DialogTemplate& MainWindowTemplate() {
             {K::Label, 1061, "", 8, 211, 75, 8, None},
             {K::Label, 1062, kAuthorEmail, 317, 212, 61, 8, None},
         }};
+    // clang-format on
     return t;
 }

@@ -12,6 +12,8 @@ constexpr const char* kHyphens =
 }  // namespace
 
 const DialogTemplate& SewagePageTemplate() {
+    // One row per control, in template order.
+    // clang-format off
     static const DialogTemplate t{
         129, "", 290, 198, "宋体", 9, WindowKind::ChildPage,
         {
@@ -85,5 +87,6 @@ const DialogTemplate& SewagePageTemplate() {
             {K::Edit, 1025, "", 209, 174, 56, 9, kResult},
             {K::PushButton, 1026, "确 定", 230, 73, 38, 15, Flat | TabStop},
         }};
+    // clang-format on
     return t;
 }

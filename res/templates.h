@@ -4,6 +4,6 @@
 
 #include "framework/dialog_template.h"
 
-const DialogTemplate& AboutTemplate();        // 100
-const DialogTemplate& MainWindowTemplate();   // 102
-const DialogTemplate& SewagePageTemplate();   // 129
+const DialogTemplate& AboutTemplate();       // 100
+const DialogTemplate& MainWindowTemplate();  // 102
+const DialogTemplate& SewagePageTemplate();  // 129
