@@ -47,6 +47,7 @@ const Conversion kConversions[] = {
     {"tonne_as_water_volume", "kind=水的体积 from=立方米 to=吨 value=3", "3"},
     // A quantity that is no number reads as a factor of 0.
     {"unit_with_zero_factor", "kind=长度 from=坏 to=米 value=1", "inf"},
+    {"zero_factor_shown_as_chosen_until_a_value_is_typed", "kind=长度 from=坏 to=米", "1"},
     {"unknown_kind_refused", "kind=体积", nullptr},
     {"unit_of_another_kind_refused", "kind=长度 to=吨", nullptr},
     {"value_not_a_number_refused", "value=2,5", nullptr},

@@ -74,11 +74,15 @@ Outcome Convert(const Inputs& in, const Context& context) {
         value1 = FactorOf(entries, kindName, unit1, value1);
         value2 = FactorOf(entries, kindName, unit2, value2);
     }
+    // Until a value is typed the second field shows what the choices put
+    // there, even when the first factor is 0 and a conversion would divide
+    // by it.
+    if (!in.Given("value"))
+        return Show({value2});
     const float factor1 = value1;
     const float factor2 = value2;
-    if (in.Given("value"))
-        value1 = in.Float("value");
     // Leaving the first value field: divide first, then multiply.
+    value1 = in.Float("value");
     value2 = static_cast<float>(static_cast<double>(value1) / factor1 * factor2);
     return Show({value2});
 }

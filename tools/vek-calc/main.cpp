@@ -9,6 +9,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/vek-calc/calculator.h"
@@ -31,11 +32,15 @@ int Refuse(std::string message) {
     return kRefused;
 }
 
-// The first argument that is not an option names the calculator.
+// The first argument that is not an option (nor the file after --catalogue)
+// names the calculator.
 const char* CalculatorArgument(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (argv[i][0] != '-')
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--catalogue")
+            ++i;
+        else if (argv[i][0] != '-')
             return argv[i];
+    }
     return nullptr;
 }
 
