@@ -14,11 +14,11 @@
 
 #include "app/calc_app.h"
 #include "controls/color_button.h"
-#include "controls/icon_menu.h"
 #include "controls/link_label.h"
 #include "framework/dialog.h"
 #include "framework/notify.h"
 #include "tools/vek-drive/output.h"
+#include "tools/vek-drive/services.h"
 #include "tools/vek-drive/user_input.h"
 
 namespace drive {
@@ -143,12 +143,20 @@ KeyStroke KeyOfName(const QString& name) {
 }  // namespace
 
 void CommandRunner::Run(const Command& c) {
+    RunVerb(c);
+    // A pick the menu this command opened could not take.
+    const QString pickFailure = TakePickFailure();
+    if (!pickFailure.isEmpty())
+        Fail(pickFailure);
+}
+
+void CommandRunner::RunVerb(const Command& c) {
     const QString text = QString::fromUtf8(c.text.data(), static_cast<qsizetype>(c.text.size()));
     switch (c.verb) {
         case Verb::Menu:
             return Menu(c.id);
         case Verb::Pick:
-            return QueuePopupMenuChoice(c.none ? 0 : c.id);
+            return QueuePick(c.none ? 0 : c.id);
         case Verb::Window:
             return Window(text);
         case Verb::Click:

@@ -29,6 +29,7 @@ public:
     void InterruptWait();
 
 private:
+    void RunVerb(const Command& command);
     CDialog* Current() const;
     QWidget* Control(int id) const;
     // The control exists, the user can see and reach it, and it is enabled.

@@ -1,13 +1,60 @@
 // SPDX-License-Identifier: MIT
 #include "tools/vek-drive/services.h"
 
+#include <QAction>
+#include <QMenu>
 #include <cmath>
+#include <deque>
+#include <utility>
 
 #include "controls/icon_menu.h"
 #include "framework/message_box.h"
 #include "tools/vek-drive/output.h"
 
 namespace drive {
+namespace {
+
+std::deque<int>& Picks() {
+    static std::deque<int> picks;
+    return picks;
+}
+
+QString& PickFailure() {
+    static QString failure;
+    return failure;
+}
+
+// A pop-up menu as the script answers it: the pending pick if the menu
+// offers it, otherwise dismissed (Esc), the failure kept for the command
+// that opened the menu.
+int AnswerMenu(const IconMenu& menu) {
+    if (Picks().empty())
+        return 0;
+    const int command = Picks().front();
+    Picks().pop_front();
+    if (command == 0 || !menu.Popup())
+        return 0;
+    for (const QAction* action : menu.Popup()->actions()) {
+        if (action->isSeparator() || action->data().toInt() != command)
+            continue;
+        if (action->isEnabled())
+            return command;
+        PickFailure() = QStringLiteral("menu entry %1 is disabled").arg(command);
+        return 0;
+    }
+    PickFailure() = QStringLiteral("the menu that opened has no entry %1").arg(command);
+    return 0;
+}
+
+}  // namespace
+
+void QueuePick(int command) {
+    Picks().push_back(command);
+}
+
+QString TakePickFailure() {
+    return std::exchange(PickFailure(), QString());
+}
 
 DriveServices::DriveServices(std::optional<QTime> time, std::optional<QRect> desktop)
     : time_(time), desktop_(desktop) {}
@@ -41,7 +88,7 @@ void InstallDriveServices(DriveServices& services) {
                   OneLine(box.text));
         return kIdOk;
     });
-    SetPopupMenuHook([](const IconMenu&, const QPoint&) { return 0; });
+    SetPopupMenuHook([](const IconMenu& menu, const QPoint&) { return AnswerMenu(menu); });
 }
 
 }  // namespace drive

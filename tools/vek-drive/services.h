@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QRect>
+#include <QString>
 #include <QTime>
 #include <optional>
 
@@ -39,5 +40,13 @@ private:
 // answer (a menu that opens with no `pick` waiting is dismissed, as a user
 // pressing Esc would).
 void InstallDriveServices(DriveServices& services);
+
+// What the next pop-up menu that opens does: choose `command`, or be
+// dismissed (0). Picks queue up, one per menu.
+void QueuePick(int command);
+// Why the last picked command could not be chosen (the menu that opened
+// does not hold it, or holds it disabled); empty when nothing failed. The
+// menu itself was dismissed. Reading it clears it.
+QString TakePickFailure();
 
 }  // namespace drive
