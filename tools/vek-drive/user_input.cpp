@@ -37,6 +37,11 @@ std::optional<QPoint> VisiblePointOf(const QWidget* control) {
     const QRect area = control->rect();
     if (area.isEmpty())
         return std::nullopt;
+    // A control that lets the mouse through (a static text that reports no
+    // clicks) is never the one hit; a user can still click on it, and the
+    // window beneath gets the click.
+    if (control->testAttribute(Qt::WA_TransparentForMouseEvents))
+        return area.center();
     if (Shows(top, control, area.center()))
         return area.center();
     // Partly covered: the first uncovered point, row by row.

@@ -15,6 +15,7 @@ namespace drive {
 
 // A point of `control` (in its own coordinates) that no other control of
 // its window covers, the centre when possible; nullopt when it is covered.
+// A control that lets the mouse through gives its centre.
 std::optional<QPoint> VisiblePointOf(const QWidget* control);
 
 // A point of `widget` (in its own coordinates) where none of its controls
