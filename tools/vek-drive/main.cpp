@@ -11,8 +11,11 @@
 
 #include <CLI/CLI.hpp>
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QRect>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QTime>
 #include <cstdio>
 #include <fstream>
@@ -89,7 +92,22 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
 
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen screen takes the desktop's size, so windows are placed
+    // on it as on a real desktop of that size.
+    QTemporaryFile screenConfig(QDir::tempPath() + QStringLiteral("/vek-drive-screen-XXXXXX.json"));
+    QByteArray platform = "offscreen";
+    if (desktop && screenConfig.open()) {
+        screenConfig.write(
+            QStringLiteral("{\"screens\": [{\"name\": \"desktop\", \"x\": 0, \"y\": 0, "
+                           "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
+                           "\"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                .arg(desktop->width())
+                .arg(desktop->height())
+                .toUtf8());
+        screenConfig.flush();
+        platform += ":configfile=" + QFile::encodeName(screenConfig.fileName());
+    }
+    qputenv("QT_QPA_PLATFORM", platform);
     drive::DriveServices services(time, desktop);
     drive::ScriptDriver driver(drive::ParseScript(*source));
     // The program sees only its own name on its command line.
