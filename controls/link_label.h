@@ -17,6 +17,8 @@
 
 class CLinkLabel : public QWidget, public TemplateBound {
     Q_OBJECT
+    // The window text, as the framework reads any control's text.
+    Q_PROPERTY(QString text READ Text)
 
 public:
     enum LinkMode { LinkNone = 0, LinkWeb = 1, LinkMail = 2 };

@@ -8,19 +8,10 @@
 
 #include "framework/control_factory.h"
 #include "framework/dialog.h"
+#include "framework/window_text.h"
 #include "text/number_text.h"
 
 namespace {
-
-QString TextOf(const QWidget* control) {
-    if (auto* edit = qobject_cast<const QLineEdit*>(control))
-        return edit->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(control))
-        return combo->currentText();
-    if (auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->text();
-    return control->property("text").toString();
-}
 
 void SetTextOf(QWidget* control, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
@@ -45,7 +36,7 @@ void ExchangeNumber(CDataExchange* pDX, int id, T& value, Parse parse, Format fo
     if (!control)
         return;
     if (pDX->saving()) {
-        const auto parsed = parse(TextOf(control).toStdString());
+        const auto parsed = parse(WindowText(control).toStdString());
         if (parsed)
             value = *parsed;
         else
@@ -115,7 +106,7 @@ void DDX_Text(CDataExchange* pDX, int id, QString& value) {
     if (!control)
         return;
     if (pDX->saving())
-        value = TextOf(control);
+        value = WindowText(control);
     else
         SetTextOf(control, value);
 }

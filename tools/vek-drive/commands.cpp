@@ -6,17 +6,15 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEventLoop>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
 
 #include "app/calc_app.h"
 #include "controls/color_button.h"
-#include "controls/link_label.h"
 #include "framework/dialog.h"
 #include "framework/notify.h"
+#include "framework/window_text.h"
 #include "tools/vek-drive/output.h"
 #include "tools/vek-drive/services.h"
 #include "tools/vek-drive/user_input.h"
@@ -34,24 +32,6 @@ QString Flag(bool on) {
 
 QString Rect(const QRect& r) {
     return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-}
-
-QString TextOf(const QWidget* widget) {
-    if (!widget)
-        return {};
-    if (auto* label = dynamic_cast<const CLinkLabel*>(widget))
-        return label->Text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
-        return edit->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->currentText();
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (auto* group = qobject_cast<const QGroupBox*>(widget))
-        return group->title();
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    return {};
 }
 
 bool IsReadOnly(const QWidget* widget) {
@@ -395,7 +375,7 @@ void CommandRunner::Key(const QString& name) {
 }
 
 void CommandRunner::Get(int id) const {
-    PrintLine(QStringLiteral("%1=%2").arg(id).arg(OneLine(TextOf(Control(id)))));
+    PrintLine(QStringLiteral("%1=%2").arg(id).arg(OneLine(WindowText(Control(id)))));
 }
 
 void CommandRunner::Items(int id) const {
@@ -447,7 +427,7 @@ void CommandRunner::Dump() const {
                       .arg(QLatin1String(KindName(c.kind)),
                            Rect(QRect(c.x, c.y, c.width, c.height)), Rect(px),
                            Flag(w && w->isVisible()), Flag(w && w->isEnabled()),
-                           Flag(w && IsReadOnly(w)), OneLine(TextOf(w))));
+                           Flag(w && IsReadOnly(w)), OneLine(WindowText(w))));
     }
 }
 
