@@ -5,7 +5,8 @@
 
 #include <algorithm>
 
-#include "tools/vek-calc/describe.h"
+#include "calc/unit_form.h"
+#include "tools/vek-calc/calculator.h"
 #include "units/unit_catalogue.h"
 #include "units/unit_lookup.h"
 
@@ -78,32 +79,29 @@ Outcome Convert(const Inputs& in, const Context& context) {
     // there, even when the first factor is 0 and a conversion would divide
     // by it.
     if (!in.Given("value"))
-        return Show({value2});
+        return {std::nullopt, false, {static_cast<double>(value2)}};
     const float factor1 = value1;
     const float factor2 = value2;
     // Leaving the first value field: divide first, then multiply.
-    value1 = in.Float("value");
+    value1 = static_cast<float>(std::get<double>(*in.Raw("value")));
     value2 = static_cast<float>(static_cast<double>(value1) / factor1 * factor2);
-    return Show({value2});
+    return {std::nullopt, false, {static_cast<double>(value2)}};
 }
 
 }  // namespace
 
-std::vector<Calculator> UnitCalculators() {
-    return {{
+Calculator ConvertCalculator() {
+    const FieldTable table = UnitConverterFieldTable();
+    const auto field = [table](const char* name) {
+        return FindField(table, std::string_view(name));
+    };
+    return {
         "convert",
         "a value in one unit shown in another unit of its kind (catalogue file)",
-        {
-            {"kind", 1029, Width::Text, "unit kind", "", std::nullopt,
-             "the kind that first occurs last in the catalogue"},
-            {"value", 1073, Width::Float, "value in the first unit", "", std::nullopt,
-             "the first unit's factor (the base quantity when no unit is chosen)"},
-            {"from", 1074, Width::Text, "first unit", "", std::nullopt, "the kind's base unit"},
-            {"to", 1028, Width::Text, "second unit", "", std::nullopt, "the kind's base unit"},
-        },
-        {{"converted", 1067, Width::Float}},
+        {field("kind"), field("value"), field("from"), field("to")},
+        {field("converted")},
         Convert,
-    }};
+    };
 }
 
 }  // namespace vek::cli

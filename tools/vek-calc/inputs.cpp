@@ -8,52 +8,38 @@
 
 namespace vek::cli {
 
+namespace {
+
+std::optional<Value> StartValue(const Field& field) {
+    if (const auto* number = std::get_if<double>(&field.start))
+        return *number;
+    if (const auto* text = std::get_if<std::string>(&field.start))
+        return *text;
+    return std::nullopt;
+}
+
+}  // namespace
+
 Inputs::Inputs(const Calculator& calculator)
     : calculator_(&calculator),
       values_(calculator.inputs.size()),
       given_(calculator.inputs.size(), false) {
-    for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = calculator.inputs[i].initial;
+    for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = StartValue(*calculator.inputs[i]);
 }
 
 std::size_t Inputs::IndexOf(std::string_view name) const {
     for (std::size_t i = 0; i < calculator_->inputs.size(); ++i)
-        if (calculator_->inputs[i].name == name)
+        if (calculator_->inputs[i]->name == name)
             return i;
     throw std::logic_error(std::string(calculator_->name) + " has no input " + std::string(name));
 }
 
-double Inputs::Number(std::string_view name) const {
-    const auto& value = values_[IndexOf(name)];
-    if (!value || !std::holds_alternative<double>(*value))
-        throw std::logic_error(std::string(name) + " holds no number");
-    return std::get<double>(*value);
-}
-
-// A float field's value went through ParseFloat and an int field's through
-// ParseInt, so narrowing them back is exact.
-float Inputs::Float(std::string_view name) const {
-    return static_cast<float>(Number(name));
-}
-double Inputs::Double(std::string_view name) const {
-    return Number(name);
-}
-int Inputs::Int(std::string_view name) const {
-    return static_cast<int>(Number(name));
-}
-
-const std::string& Inputs::Text(std::string_view name) const {
-    const auto& value = values_[IndexOf(name)];
-    if (!value || !std::holds_alternative<std::string>(*value))
-        throw std::logic_error(std::string(name) + " holds no text");
-    return std::get<std::string>(*value);
+const std::optional<Value>& Inputs::Raw(std::string_view name) const {
+    return values_[IndexOf(name)];
 }
 
 bool Inputs::Given(std::string_view name) const {
     return given_[IndexOf(name)];
-}
-
-const std::optional<Value>& Inputs::Raw(std::string_view name) const {
-    return values_[IndexOf(name)];
 }
 
 void Inputs::Set(std::size_t index, Value value) {
@@ -63,14 +49,14 @@ void Inputs::Set(std::size_t index, Value value) {
 
 namespace {
 
-std::string Label(const InputField& input) {
+std::string Label(const Field& input) {
     std::string label = input.name;
     if (input.id != 0)
         label += " (" + std::to_string(input.id) + ")";
     return label;
 }
 
-std::string ChoiceList(const InputField& input) {
+std::string ChoiceList(const Field& input) {
     std::string list;
     for (std::size_t i = 0; i < input.choices.size(); ++i) {
         if (i > 0)
@@ -81,7 +67,7 @@ std::string ChoiceList(const InputField& input) {
     return list;
 }
 
-std::optional<Value> ReadChoice(const InputField& input, const std::string& text) {
+std::optional<Value> ReadChoice(const Field& input, const std::string& text) {
     const int count = static_cast<int>(input.choices.size());
     if (const auto index = vek::text::ParseInt(text); index && *index >= 0 && *index < count)
         return static_cast<double>(*index);
@@ -93,43 +79,42 @@ std::optional<Value> ReadChoice(const InputField& input, const std::string& text
 }
 
 // The value as the page's field takes it in, or nullopt when it refuses it.
-std::optional<Value> ReadValue(const InputField& input, const std::string& text) {
-    switch (input.width) {
-        case Width::Float:
+std::optional<Value> ReadValue(const Field& input, const std::string& text) {
+    switch (input.kind) {
+        case FieldKind::Float:
             if (const auto v = vek::text::ParseFloat(text))
                 return static_cast<double>(*v);
             return std::nullopt;
-        case Width::Double:
+        case FieldKind::Double:
             if (const auto v = vek::text::ParseDouble(text))
                 return *v;
             return std::nullopt;
-        case Width::Int:
+        case FieldKind::Int:
             if (const auto v = vek::text::ParseInt(text))
                 return static_cast<double>(*v);
             return std::nullopt;
-        case Width::Text:
+        case FieldKind::Text:
             return text;
-        case Width::Choice:
+        case FieldKind::Choice:
             return ReadChoice(input, text);
     }
     return std::nullopt;
 }
 
-std::string Refusal(const Calculator& calculator, const InputField& input,
-                    const std::string& text) {
+std::string Refusal(const Calculator& calculator, const Field& input, const std::string& text) {
     std::string wanted;
-    switch (input.width) {
-        case Width::Float:
-        case Width::Double:
+    switch (input.kind) {
+        case FieldKind::Float:
+        case FieldKind::Double:
             wanted = "needs a number";
             break;
-        case Width::Int:
+        case FieldKind::Int:
             wanted = "needs a whole number";
             break;
-        case Width::Choice:
+        case FieldKind::Choice:
             wanted = "needs one of " + ChoiceList(input);
             break;
-        case Width::Text:
+        case FieldKind::Text:
             break;
     }
     return std::string(calculator.name) + ": " + Label(input) + " " + wanted + ", not '" + text +
@@ -147,7 +132,7 @@ bool IsId(std::string_view key) {
 
 std::optional<std::size_t> FindInput(const Calculator& calculator, std::string_view key) {
     for (std::size_t i = 0; i < calculator.inputs.size(); ++i) {
-        const InputField& input = calculator.inputs[i];
+        const Field& input = *calculator.inputs[i];
         if (key == input.name || (IsId(key) && input.id != 0 && key == std::to_string(input.id)))
             return i;
     }
@@ -169,7 +154,7 @@ Inputs ReadInputs(const Calculator& calculator, const std::vector<std::string>& 
         if (!index)
             throw UsageError(where + "no input '" + key + "' (see vek-calc " + calculator.name +
                              " --help)");
-        const InputField& input = calculator.inputs[*index];
+        const Field& input = *calculator.inputs[*index];
         if (inputs.Given(*index))
             throw UsageError(where + Label(input) + " is given twice");
         auto value = ReadValue(input, text);
@@ -180,19 +165,19 @@ Inputs ReadInputs(const Calculator& calculator, const std::vector<std::string>& 
     return inputs;
 }
 
-std::string ShowValue(Width width, const Value& value) {
+std::string ShowValue(FieldKind kind, const Value& value) {
     if (const auto* text = std::get_if<std::string>(&value))
         return *text;
     const double number = std::get<double>(value);
-    switch (width) {
-        case Width::Float:
+    switch (kind) {
+        case FieldKind::Float:
             return vek::text::FormatFloat(static_cast<float>(number));
-        case Width::Double:
+        case FieldKind::Double:
             return vek::text::FormatDouble(number);
-        case Width::Int:
-        case Width::Choice:
+        case FieldKind::Int:
+        case FieldKind::Choice:
             return vek::text::FormatInt(vek::text::ClampToInt(number));
-        case Width::Text:
+        case FieldKind::Text:
             break;
     }
     return vek::text::FormatDouble(number);

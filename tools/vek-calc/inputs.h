@@ -17,6 +17,6 @@ namespace vek::cli {
 Inputs ReadInputs(const Calculator& calculator, const std::vector<std::string>& assignments);
 
 // The text a field of the width shows for the value.
-std::string ShowValue(Width width, const Value& value);
+std::string ShowValue(FieldKind kind, const Value& value);
 
 }  // namespace vek::cli

@@ -10,7 +10,7 @@ namespace vek::cli {
 
 namespace {
 
-std::string KeyOf(const OutputField& output, Keys keys) {
+std::string KeyOf(const Field& output, Keys keys) {
     return keys == Keys::Ids ? std::to_string(output.id) : std::string(output.name);
 }
 
@@ -18,7 +18,7 @@ std::string BoxText(const Box& box) {
     return box.caption + " | " + box.text;
 }
 
-std::string Choices(const InputField& input) {
+std::string Choices(const Field& input) {
     std::string list;
     for (std::size_t i = 0; i < input.choices.size(); ++i) {
         list += i == 0 ? "; choices " : ", ";
@@ -38,8 +38,8 @@ std::string Render(const Calculator& calculator, const Outcome& outcome, Keys ke
         if (outcome.box)
             object["box"] = BoxText(*outcome.box);
         for (std::size_t i = 0; i < outcome.results.size(); ++i) {
-            const OutputField& output = calculator.outputs[i];
-            object[KeyOf(output, keys)] = ShowValue(output.width, outcome.results[i]);
+            const Field& output = *calculator.outputs[i];
+            object[KeyOf(output, keys)] = ShowValue(output.kind, outcome.results[i]);
         }
         // A list typed with bytes that are not UTF-8 comes back as typed in
         // the line form; in JSON such bytes become U+FFFD.
@@ -49,36 +49,41 @@ std::string Render(const Calculator& calculator, const Outcome& outcome, Keys ke
     if (outcome.box)
         text += "box: " + BoxText(*outcome.box) + "\n";
     for (std::size_t i = 0; i < outcome.results.size(); ++i) {
-        const OutputField& output = calculator.outputs[i];
-        text += KeyOf(output, keys) + "=" + ShowValue(output.width, outcome.results[i]) + "\n";
+        const Field& output = *calculator.outputs[i];
+        text += KeyOf(output, keys) + "=" + ShowValue(output.kind, outcome.results[i]) + "\n";
     }
     return text;
 }
 
 std::string InputsHelp(const Calculator& calculator) {
     std::size_t width = 0;
-    for (const InputField& input : calculator.inputs)
-        width = std::max(width, std::string(input.name).size());
-    for (const OutputField& output : calculator.outputs)
-        width = std::max(width, std::string(output.name).size());
+    for (const Field* input : calculator.inputs)
+        width = std::max(width, std::string(input->name).size());
+    for (const Field* output : calculator.outputs)
+        width = std::max(width, std::string(output->name).size());
     const auto pad = [width](const std::string& s) {
         return s + std::string(width + 2 - s.size(), ' ');
     };
 
     std::string text =
         "Inputs, as name=value or id=value; an input left out keeps the page's start-up value:\n";
-    for (const InputField& input : calculator.inputs) {
-        text += "  " + pad(input.name) + (input.id ? std::to_string(input.id) : "    -") + "  ";
-        text += input.meaning;
-        if (*input.unit)
-            text += std::string(" [") + input.unit + "]";
+    for (const Field* input : calculator.inputs) {
+        text += "  " + pad(input->name) + (input->id ? std::to_string(input->id) : "    -") + "  ";
+        text += input->meaning;
+        if (*input->unit)
+            text += std::string(" [") + input->unit + "]";
         text += "; start-up: ";
-        text += input.initial ? ShowValue(input.width, *input.initial) : input.initialNote;
-        text += Choices(input) + "\n";
+        if (const auto* number = std::get_if<double>(&input->start))
+            text += ShowValue(input->kind, *number);
+        else if (const auto* start = std::get_if<std::string>(&input->start))
+            text += ShowValue(input->kind, *start);
+        else
+            text += input->startNote;
+        text += Choices(*input) + "\n";
     }
     text += "Results, in the page's order (keyed by id with --ids):\n";
-    for (const OutputField& output : calculator.outputs)
-        text += "  " + pad(output.name) + std::to_string(output.id) + "\n";
+    for (const Field* output : calculator.outputs)
+        text += "  " + pad(output->name) + std::to_string(output->id) + "\n";
     return text;
 }
 

@@ -1,0 +1,367 @@
+// SPDX-License-Identifier: MIT
+#include "calc/noise_forms.h"
+
+namespace {
+constexpr auto F = FieldKind::Float;
+constexpr auto D = FieldKind::Double;
+constexpr auto T = FieldKind::Text;
+constexpr auto C = FieldKind::Choice;
+constexpr auto In = FieldRole::Input;
+constexpr auto Out = FieldRole::Result;
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Decibel calculator
+
+namespace {
+// The operands are typed one after the other into the display; as inputs of
+// the command line each has a name of its own.
+std::vector<Field> DecibelFields(const char* second) {
+    static const DecibelOperands s;
+    return {
+        {0, "level1", D, In, "first level", "dB", s.level1},
+        {.name = "level2", .kind = D, .meaning = second, .unit = "dB", .startNote = "level1"},
+        {1066, "result", D, Out, "the display", "dB", 0.0},
+    };
+}
+}  // namespace
+
+FieldTable DecibelSumFieldTable() {
+    static const std::vector<Field> table = DecibelFields("level added");
+    return table;
+}
+
+FieldTable DecibelDifferenceFieldTable() {
+    static const std::vector<Field> table = DecibelFields("level taken away");
+    return table;
+}
+
+namespace {
+double SecondOperand(const DecibelOperands& in) {
+    return in.level2.value_or(in.level1);
+}
+}  // namespace
+
+Answer<DecibelDisplay> RunDecibelSum(const DecibelOperands& in) {
+    return {.result = DecibelDisplay{DecibelSum(in.level1, SecondOperand(in))}};
+}
+
+Answer<DecibelDisplay> RunDecibelDifference(const DecibelOperands& in) {
+    return {.result = DecibelDisplay{DecibelDifference(in.level1, SecondOperand(in))}};
+}
+
+const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelSumCalculator() {
+    using P = DecibelOperands;
+    static const CalculatorDef<P, DecibelDisplay> def{
+        .name = "db-sum",
+        .summary = "energy sum of two levels",
+        .table = DecibelSumFieldTable(),
+        .inputs = {{"level1", &P::level1}, {"level2", &P::level2}},
+        .results = {{"result", &DecibelDisplay::result}},
+        .run = RunDecibelSum,
+    };
+    return def;
+}
+
+const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelDifferenceCalculator() {
+    using P = DecibelOperands;
+    static const CalculatorDef<P, DecibelDisplay> def{
+        .name = "db-diff",
+        .summary = "energy difference of two levels",
+        .table = DecibelDifferenceFieldTable(),
+        .inputs = {{"level1", &P::level1}, {"level2", &P::level2}},
+        .results = {{"result", &DecibelDisplay::result}},
+        .run = RunDecibelDifference,
+    };
+    return def;
+}
+
+// ---------------------------------------------------------------------------
+// Green formula and Lp1
+
+FieldTable IndoorNoiseFieldTable() {
+    static const GreenInput s;
+    static const std::vector<Field> table = {
+        {1054, "lp1", F, In, "level Lp1 1 m inside the wall", "dB", s.lp1},
+        {1055, "tl", F, In, "sound insulation TL of the wall", "dB", s.wallTL},
+        {1056, "area", F, In, "area F of the outer wall facing the receiver", "m^2", s.wallArea},
+        // Each of the two is the input of one computation and the result of
+        // the other; both stay editable.
+        {1057, "distance", F, In, "distance l from the workshop to the receiver", "m", s.distance},
+        {1058, "level", F, In, "level Lp3 to be met at the receiver", "dB", s.level},
+    };
+    return table;
+}
+
+Answer<GreenLevelResult> RunGreenLevel(const GreenInput& in) {
+    return {.result = GreenLevelResult{ComputeGreenLevel(in)}};
+}
+
+Answer<GreenDistanceResult> RunGreenDistance(const GreenInput& in) {
+    return {.result = GreenDistanceResult{ComputeGreenDistance(in)}};
+}
+
+namespace {
+std::vector<Slot<GreenInput>> WallSlots(Slot<GreenInput> given) {
+    using P = GreenInput;
+    return {{"lp1", &P::lp1}, {"tl", &P::wallTL}, {"area", &P::wallArea}, given};
+}
+}  // namespace
+
+const CalculatorDef<GreenInput, GreenLevelResult>& GreenLevelCalculator() {
+    static const CalculatorDef<GreenInput, GreenLevelResult> def{
+        .name = "green-level",
+        .summary = "level outside a workshop from a source inside (Green formula)",
+        .table = IndoorNoiseFieldTable(),
+        .inputs = WallSlots({"distance", &GreenInput::distance}),
+        .results = {{"level", &GreenLevelResult::level}},
+        .run = RunGreenLevel,
+    };
+    return def;
+}
+
+const CalculatorDef<GreenInput, GreenDistanceResult>& GreenDistanceCalculator() {
+    static const CalculatorDef<GreenInput, GreenDistanceResult> def{
+        .name = "green-distance",
+        .summary = "distance at which the Green formula reaches a level",
+        .table = IndoorNoiseFieldTable(),
+        .inputs = WallSlots({"level", &GreenInput::level}),
+        .results = {{"distance", &GreenDistanceResult::distance}},
+        .run = RunGreenDistance,
+    };
+    return def;
+}
+
+FieldTable Lp1FieldTable() {
+    static const Lp1Input s;
+    static const std::vector<Field> table = {
+        {1076, "lw", F, In, "sound power level Lw of the source", "dB", s.soundPower},
+        {1078, "q", F, In, "directivity factor Q", "", s.directivity},
+        {1079, "room-area", F, In, "inner surface S of the room, roof and floor included", "m^2",
+         s.roomArea},
+        {1080, "absorption", F, In, "absorption coefficient a of the walls", "", s.absorption},
+        {1077, "distance", F, In, "distance r from the source to the Lp1 point", "m", s.distance},
+        // The window's result field is editable like the others.
+        {1054, "lp1", F, In, "level Lp1 near the inside of the wall", "dB", 0.0},
+    };
+    return table;
+}
+
+Answer<Lp1Result> RunLp1(const Lp1Input& in) {
+    return {.result = ComputeLp1(in)};
+}
+
+const CalculatorDef<Lp1Input, Lp1Result>& Lp1Calculator() {
+    using P = Lp1Input;
+    static const CalculatorDef<P, Lp1Result> def{
+        .name = "lp1",
+        .summary = "level Lp1 near the inside of the wall from the source's sound power",
+        .table = Lp1FieldTable(),
+        .inputs = {{"lw", &P::soundPower},
+                   {"q", &P::directivity},
+                   {"room-area", &P::roomArea},
+                   {"absorption", &P::absorption},
+                   {"distance", &P::distance}},
+        .results = {{"lp1", &Lp1Result::lp1}},
+        .run = RunLp1,
+    };
+    return def;
+}
+
+// ---------------------------------------------------------------------------
+// Stueber formula
+
+FieldTable WorkshopNoiseFieldTable() {
+    static const StueberInput s;
+    static const std::vector<Field> table = {
+        {1082, "lr", F, In, "mean noise level LR in the workshop", "dB", s.lr},
+        {1064, "screen", F, In, "mean screening attenuation in the workshop", "dB", s.screenLR},
+        {1083, "height", F, In, "mean source height H", "m", s.sourceHeight},
+        {1089, "frequency", F, In, "frequency f", "Hz", s.frequency},
+        {1092, "length", F, In, "workshop length", "m", s.length},
+        {1093, "width", F, In, "workshop width", "m", s.width},
+        {1085, "delta1", F, In, "path difference over the barrier's top", "m", s.delta1},
+        {1086, "delta2", F, In, "path difference around its far end", "m", s.delta2},
+        {1087, "delta3", F, In, "path difference around its near end", "m", s.delta3},
+        // Each of the two is the input of one computation and the result of
+        // the other; both stay editable.
+        {1077, "distance", F, In, "distance r from the source's centre", "m", s.distance},
+        {1090, "level", F, In, "level Lp to be met at the receiver", "dB", s.level},
+    };
+    return table;
+}
+
+Answer<StueberResult> RunStueberLevel(const StueberInput& in) {
+    return {.result = ComputeStueberLevel(in)};
+}
+
+Answer<StueberResult> RunStueberDistance(const StueberInput& in) {
+    return {.result = ComputeStueberDistance(in)};
+}
+
+namespace {
+std::vector<Slot<StueberInput>> WorkshopSlots(Slot<StueberInput> given) {
+    using P = StueberInput;
+    return {{"lr", &P::lr},
+            {"screen", &P::screenLR},
+            {"height", &P::sourceHeight},
+            {"frequency", &P::frequency},
+            {"length", &P::length},
+            {"width", &P::width},
+            {"delta1", &P::delta1},
+            {"delta2", &P::delta2},
+            {"delta3", &P::delta3},
+            given};
+}
+}  // namespace
+
+const CalculatorDef<StueberInput, StueberResult>& StueberLevelCalculator() {
+    static const CalculatorDef<StueberInput, StueberResult> def{
+        .name = "stueber-level",
+        .summary = "level at a distance from a whole workshop (Stueber formula)",
+        .table = WorkshopNoiseFieldTable(),
+        .inputs = WorkshopSlots({"distance", &StueberInput::distance}),
+        .results = {{"level", &StueberResult::value}},
+        .run = RunStueberLevel,
+    };
+    return def;
+}
+
+const CalculatorDef<StueberInput, StueberResult>& StueberDistanceCalculator() {
+    static const CalculatorDef<StueberInput, StueberResult> def{
+        .name = "stueber-distance",
+        .summary = "distance at which the Stueber formula reaches a level",
+        .table = WorkshopNoiseFieldTable(),
+        .inputs = WorkshopSlots({"level", &StueberInput::level}),
+        .results = {{"distance", &StueberResult::value}},
+        .run = RunStueberDistance,
+    };
+    return def;
+}
+
+// ---------------------------------------------------------------------------
+// Barrier path differences
+
+FieldTable PathDifferenceFieldTable() {
+    static const PathDifferenceInput s;
+    static const std::vector<Field> table = {
+        {1083, "barrier-height", F, In, "barrier height H", "m", s.barrierHeight},
+        {1084, "source-height", F, In, "source height h1", "m", s.sourceHeight},
+        {1085, "receiver-height", F, In, "receiver height h2", "m", s.receiverHeight},
+        {1086, "source-distance", F, In, "source to barrier d1", "m", s.sourceDist},
+        {1087, "receiver-distance", F, In, "receiver to barrier d2", "m", s.receiverDist},
+        {1088, "barrier-length", F, In, "barrier length L", "m", s.barrierLength},
+        {1089, "source-offset", F, In, "source from the barrier's bisector m1", "m",
+         s.sourceOffset},
+        {1090, "receiver-offset", F, In, "receiver from the barrier's bisector m2", "m",
+         s.receiverOffset},
+        {.id = 1093,
+         .name = "side",
+         .kind = C,
+         .meaning = "source and receiver on 0 different sides, 1 the same side",
+         .start = s.sameSide ? 1.0 : 0.0,
+         .choices = {{"different"}, {"same"}}},
+        // The window's result fields are editable like the others.
+        {1091, "delta1", F, In, "path difference over the barrier's top", "m", 0.0},
+        {1092, "delta2", F, In, "path difference around the far end", "m", 0.0},
+        {1095, "delta3", F, In, "path difference around the near end", "m", 0.0},
+    };
+    return table;
+}
+
+Answer<PathDifferences> RunPathDifferences(const PathDifferenceInput& in) {
+    PathDifferences r = ComputePathDifferences(in);
+    if (r.direct)
+        return {.box = CheckBox{.text = "声波可直达,声程差为0", .caption = kAppName},
+                .result = std::move(r)};
+    return {.result = std::move(r)};
+}
+
+const CalculatorDef<PathDifferenceInput, PathDifferences>& PathDifferenceCalculator() {
+    using P = PathDifferenceInput;
+    using R = PathDifferences;
+    static const CalculatorDef<P, R> def{
+        .name = "path-difference",
+        .summary = "path differences of a point source around a finite barrier",
+        .table = PathDifferenceFieldTable(),
+        .inputs = {{"barrier-height", &P::barrierHeight},
+                   {"source-height", &P::sourceHeight},
+                   {"receiver-height", &P::receiverHeight},
+                   {"source-distance", &P::sourceDist},
+                   {"receiver-distance", &P::receiverDist},
+                   {"barrier-length", &P::barrierLength},
+                   {"source-offset", &P::sourceOffset},
+                   {"receiver-offset", &P::receiverOffset},
+                   {"side", &P::sameSide}},
+        .results = {{"delta1", &R::delta1}, {"delta2", &R::delta2}, {"delta3", &R::delta3}},
+        .run = RunPathDifferences,
+    };
+    return def;
+}
+
+// ---------------------------------------------------------------------------
+// Leq and Ldn
+
+FieldTable NoiseIndexFieldTable() {
+    static const LeqInput leq;
+    static const LdnInput ldn;
+    static const std::vector<Field> table = {
+        {1098, "levels", T, In, "instantaneous A levels, any separators", "dBA", leq.levels},
+        {1067, "intervals", T, In, "interval of each level, any separators", "any", leq.intervals},
+        {.id = 1099,
+         .name = "equal-interval",
+         .kind = C,
+         .meaning = "equal-interval sampling: 0 off, 1 on",
+         .start = leq.equalInterval ? 1.0 : 0.0,
+         .choices = {{"off"}, {"on"}}},
+        {1105, "day-level", F, In, "day level Ld", "dBA", ldn.dayLevel},
+        {1106, "night-level", F, In, "night level Ln", "dBA", ldn.nightLevel},
+        {1110, "day-hours", F, In, "day hours Td", "h", ldn.dayHours},
+        {1109, "night-hours", F, In, "night hours Tn", "h", ldn.nightHours},
+        {1101, "result", T, Out, "the result line", "", std::string()},
+    };
+    return table;
+}
+
+Answer<LeqShown> RunLeq(const LeqInput& in) {
+    LeqResult r = ComputeLeq(in);
+    std::string line = LeqResultLine(r);
+    return {.result = LeqShown{std::move(r.levels), std::move(r.intervals), std::move(line)}};
+}
+
+Answer<LdnShown> RunLdn(const LdnInput& in) {
+    return {.result = LdnShown{LdnResultLine(ComputeLdn(in))}};
+}
+
+const CalculatorDef<LeqInput, LeqShown>& LeqCalculator() {
+    using P = LeqInput;
+    using R = LeqShown;
+    static const CalculatorDef<P, R> def{
+        .name = "leq",
+        .summary = "equivalent continuous A level of a list of levels",
+        .table = NoiseIndexFieldTable(),
+        .inputs = {{"levels", &P::levels},
+                   {"intervals", &P::intervals},
+                   {"equal-interval", &P::equalInterval}},
+        // The page rewrites both lists, then writes the result line.
+        .results = {{"levels", &R::levels}, {"intervals", &R::intervals}, {"result", &R::line}},
+        .run = RunLeq,
+    };
+    return def;
+}
+
+const CalculatorDef<LdnInput, LdnShown>& LdnCalculator() {
+    using P = LdnInput;
+    static const CalculatorDef<P, LdnShown> def{
+        .name = "ldn",
+        .summary = "day-night equivalent level",
+        .table = NoiseIndexFieldTable(),
+        .inputs = {{"day-level", &P::dayLevel},
+                   {"night-level", &P::nightLevel},
+                   {"day-hours", &P::dayHours},
+                   {"night-hours", &P::nightHours}},
+        .results = {{"result", &LdnShown::line}},
+        .run = RunLdn,
+    };
+    return def;
+}

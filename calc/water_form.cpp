@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "calc/water_form.h"
+
+namespace {
+constexpr auto F = FieldKind::Float;
+constexpr auto In = FieldRole::Input;
+constexpr auto Out = FieldRole::Result;
+}  // namespace
+
+FieldTable SewageFieldTable() {
+    static const SewageInput s;
+    static const std::vector<Field> table = {
+        {1005, "workers", F, In, "number of workers", "", s.workers},
+        {1006, "residents", F, In, "of whom live on site", "", s.residents},
+        {1007, "days", F, In, "working days per year", "d", s.workDays},
+        {1008, "water-nonresident", F, In, "water use per non-resident and day", "L",
+         s.waterNonResident},
+        {1009, "water-resident", F, In, "water use per resident and day", "L", s.waterResident},
+        {1010, "discharge", F, In, "sewage as a share of water use", "%", s.dischargePercent},
+        {1011, "cod", F, In, "raw COD concentration", "mg/L", s.codInitial},
+        {1012, "cod-limit", F, In, "COD concentration at the discharge limit", "mg/L", s.codLimit},
+        {1013, "nh3n", F, In, "raw NH3-N concentration", "mg/L", s.nh3nInitial},
+        {1015, "nh3n-limit", F, In, "NH3-N concentration at the discharge limit", "mg/L",
+         s.nh3nLimit},
+        {1014, "annual-water", F, Out, "annual water use", "t", 0.0},
+        {1016, "daily-discharge", F, Out, "daily sewage discharge", "t", 0.0},
+        {1017, "annual-discharge", F, Out, "annual sewage discharge", "t", 0.0},
+        {1018, "cod-annual", F, Out, "annual COD load before treatment", "t", 0.0},
+        {1019, "cod-limit-annual", F, Out, "annual COD load at the limit", "t", 0.0},
+        {1020, "nh3n-annual", F, Out, "annual NH3-N load before treatment", "t", 0.0},
+        {1021, "nh3n-limit-annual", F, Out, "annual NH3-N load at the limit", "t", 0.0},
+        {1022, "cod-reduction", F, Out, "COD reduction", "t", 0.0},
+        {1023, "nh3n-reduction", F, Out, "NH3-N reduction", "t", 0.0},
+        {1024, "refuse-daily", F, Out, "domestic refuse per day", "kg", 0.0},
+        {1025, "refuse-annual", F, Out, "domestic refuse per year", "t", 0.0},
+    };
+    return table;
+}
+
+std::optional<CheckBox> CheckSewage(const SewageInput& in) {
+    switch (CheckSewageInput(in)) {
+        case SewageCheck::Negative:
+            // Whichever figure is negative, the workers field takes the focus.
+            return CheckBox{.text = "不能是负数，请重新输入", .focusId = 1005};
+        case SewageCheck::MoreResidentsThanWorkers:
+            return CheckBox{.text = "逻辑常识错误，请重新输入", .focusId = 1006};
+        case SewageCheck::Ok:
+            break;
+    }
+    return std::nullopt;
+}
+
+Answer<SewageResult> RunSewage(const SewageInput& in) {
+    if (const auto box = CheckSewage(in))
+        return Stopped<SewageResult>(*box);
+    return {.result = ComputeSewage(in)};
+}
+
+const CalculatorDef<SewageInput, SewageResult>& SewageCalculator() {
+    using I = SewageInput;
+    using R = SewageResult;
+    static const CalculatorDef<I, R> def{
+        .name = "sewage",
+        .summary = "domestic sewage, COD and NH3-N loads and refuse of a works' staff",
+        .table = SewageFieldTable(),
+        .inputs = {{"workers", &I::workers},
+                   {"residents", &I::residents},
+                   {"days", &I::workDays},
+                   {"water-nonresident", &I::waterNonResident},
+                   {"water-resident", &I::waterResident},
+                   {"discharge", &I::dischargePercent},
+                   {"cod", &I::codInitial},
+                   {"cod-limit", &I::codLimit},
+                   {"nh3n", &I::nh3nInitial},
+                   {"nh3n-limit", &I::nh3nLimit}},
+        // The page's exchange order.
+        .results = {{"cod-limit-annual", &R::codLimitAnnual},
+                    {"cod-annual", &R::codAnnual},
+                    {"cod-reduction", &R::codReduction},
+                    {"nh3n-limit-annual", &R::nh3nLimitAnnual},
+                    {"nh3n-annual", &R::nh3nAnnual},
+                    {"nh3n-reduction", &R::nh3nReduction},
+                    {"annual-discharge", &R::annualDischarge},
+                    {"annual-water", &R::annualWater},
+                    {"daily-discharge", &R::dailyDischarge},
+                    {"refuse-annual", &R::refuseAnnual},
+                    {"refuse-daily", &R::refuseDaily}},
+        .run = RunSewage,
+    };
+    return def;
+}
