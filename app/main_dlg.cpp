@@ -9,6 +9,7 @@
 #include "controls/icon_menu.h"
 #include "framework/platform_services.h"
 #include "framework/resources.h"
+#include "pages/page_registry.h"
 #include "res/author_info.h"
 
 namespace {
@@ -24,13 +25,6 @@ constexpr int IDC_CLOCK = 1061;
 constexpr int IDC_CONTACT = 1062;
 constexpr int IDC_TOPMOST = 1065;
 
-constexpr int ID_GREEN = 32771;
-constexpr int ID_STUEBER = 32772;
-constexpr int ID_NOISE_INDEX = 32782;
-constexpr int ID_FLUE_GAS = 32786;
-constexpr int ID_SOLVENT = 32787;
-constexpr int ID_PROTECTION_DISTANCE = 32788;
-constexpr int ID_ODOUR = 32790;
 constexpr int ID_CLIPBOARD_VIEWER = 32791;
 constexpr int ID_FILE_SPLITTER = 32792;
 constexpr int ID_HELP = 57670;
@@ -77,18 +71,12 @@ CMainDlg::~CMainDlg() {
 }
 
 void CMainDlg::BuildMessageMap() {
-    On(IDC_SEWAGE, Notify::Clicked, &CMainDlg::OnSewage);
+    // Each page's button or menu entry shows it.
+    for (const PageRow& row : PageRegistry())
+        On(row.command, Notify::Clicked, [this, index = row.index] { ShowPage(index); });
     On(IDC_NOISE_TOOLS, Notify::Clicked, &CMainDlg::OnNoiseTools);
     On(IDC_TOPMOST, Notify::Clicked, &CMainDlg::OnTopMost);
-    On(IDC_UNITS, Notify::Clicked, &CMainDlg::OnUnitConverter);
-    On(ID_GREEN, Notify::Clicked, &CMainDlg::OnGreen);
-    On(ID_STUEBER, Notify::Clicked, &CMainDlg::OnStueber);
-    On(ID_NOISE_INDEX, Notify::Clicked, &CMainDlg::OnNoiseIndex);
     On(IDC_ABOUT, Notify::Clicked, &CMainDlg::OnAbout);
-    On(ID_FLUE_GAS, Notify::Clicked, &CMainDlg::OnFlueGas);
-    On(ID_SOLVENT, Notify::Clicked, &CMainDlg::OnSolvent);
-    On(ID_PROTECTION_DISTANCE, Notify::Clicked, &CMainDlg::OnProtectionDistance);
-    On(ID_ODOUR, Notify::Clicked, &CMainDlg::OnOdour);
     On(ID_CLIPBOARD_VIEWER, Notify::Clicked, &CMainDlg::OnClipboardViewer);
     On(ID_FILE_SPLITTER, Notify::Clicked, &CMainDlg::OnFileSplitter);
     On(ID_HELP, Notify::Clicked, &CMainDlg::OnHelp);  // vek ships no help file
@@ -116,12 +104,14 @@ bool CMainDlg::OnInitDialog() {
     const QIcon icon = LoadIconResource(IDI_MAIN);
     setWindowIcon(icon);
 
-    // The pages, each created hidden, in this order.
-    const std::pair<int, CDialog*> pages[] = {{1, &m_pageSewage}};
-    for (const auto& [index, page] : pages) {
+    // The pages, each created hidden, in the registry's order.
+    for (const PageRow& row : PageRegistry()) {
+        if (!row.create)
+            continue;
+        std::unique_ptr<CCalcPage> page = row.create();
         page->Create(this);
         page->hide();
-        m_pages[index - 1] = page;
+        m_pages[row.index - 1] = std::move(page);
     }
     ShowPage(1);
 
@@ -169,23 +159,23 @@ void CMainDlg::ConfigureButtons() {
 }
 
 CDialog* CMainDlg::Page(int index) const {
-    return index >= 1 && index <= kPageCount ? m_pages[index - 1] : nullptr;
+    return index >= 1 && index <= kPageCount ? m_pages[index - 1].get() : nullptr;
 }
 
 CDialog* CMainDlg::VisiblePage() const {
-    for (CDialog* page : m_pages)
+    for (const auto& page : m_pages)
         if (page && !page->isHidden())
-            return page;
+            return page.get();
     return nullptr;
 }
 
 void CMainDlg::ShowPage(int index) {
-    for (CDialog* page : m_pages)
+    for (const auto& page : m_pages)
         if (page)
             page->hide();
     CDialog* page = Page(index);
     if (!page)
-        page = m_pages[0];
+        page = Page(1);
     page->show();
 }
 
@@ -193,7 +183,7 @@ void CMainDlg::PlacePages() {
     if (!m_frame.widget())
         return;
     const QRect frame = m_frame.widget()->geometry();
-    for (CDialog* page : m_pages) {
+    for (const auto& page : m_pages) {
         if (!page)
             continue;
         page->setGeometry(frame);

@@ -7,12 +7,13 @@
 #include <QRect>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 #include "controls/color_button.h"
 #include "controls/link_label.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
-#include "pages/sewage_page.h"
+#include "pages/calc_page.h"
 
 class CMainDlg : public CDialog {
 public:
@@ -42,8 +43,6 @@ public:
     CLinkLabel m_lblContact;       // 1062
     CWndRef m_frame;               // 1004, hidden: where pages are placed
 
-    CSewagePage m_pageSewage;
-
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -57,18 +56,9 @@ protected:
 
 private:
     void OnSysCommand(int command);
-    void OnSewage() { ShowPage(1); }
     void OnNoiseTools() {}
     void OnTopMost();
-    void OnUnitConverter() { ShowPage(5); }
-    void OnGreen() { ShowPage(4); }
-    void OnStueber() { ShowPage(6); }
-    void OnNoiseIndex() { ShowPage(7); }
     void OnAbout();
-    void OnFlueGas() { ShowPage(2); }
-    void OnSolvent() { ShowPage(8); }
-    void OnProtectionDistance() { ShowPage(3); }
-    void OnOdour() { ShowPage(9); }
     void OnClipboardViewer();
     void OnFileSplitter();
     void OnHelp() {}
@@ -78,8 +68,9 @@ private:
     void ShowClock();
     void ConfigureButtons();
 
-    std::array<CDialog*, kPageCount> m_pages{};  // by index - 1; nullptr: absent
-    int m_nShrinkX = 0;                          // px per tick of the closing animation
+    // The pages of the page registry, by index - 1; nullptr: not in this build.
+    std::array<std::unique_ptr<CCalcPage>, kPageCount> m_pages;
+    int m_nShrinkX = 0;  // px per tick of the closing animation
     int m_nShrinkY = 0;
     QRect m_shrinkRect;   // the rectangle the animation set last
     QTimer m_clockTimer;  // timer 3

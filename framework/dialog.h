@@ -87,6 +87,11 @@ protected:
         T* self = static_cast<T*>(this);
         messageMap_.push_back({id, code, [self, handler] { (self->*handler)(); }});
     }
+    // Message map entry for a handler that is not a member function (one
+    // written for a row of a table).
+    void On(int id, int code, std::function<void()> handler) {
+        messageMap_.push_back({id, code, std::move(handler)});
+    }
 
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

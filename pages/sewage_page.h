@@ -2,12 +2,15 @@
 #pragma once
 // Page 1: the domestic sewage and refuse of a works' staff.
 
-#include "framework/data_exchange.h"
-#include "framework/dialog.h"
+#include "pages/calc_page.h"
 
-class CSewagePage : public CDialog {
+class CSewagePage : public CCalcPage {
 public:
+    static constexpr int IDD = 129;
+
     CSewagePage();
+
+    FieldTable Fields() const override;
 
     // Inputs (single precision, as typed).
     float m_fWorkers = 0;
@@ -38,11 +41,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
     void BuildMessageMap() override;
-    CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
-
-private:
-    CWndRef m_editWorkers;    // 1005, focus after a negative input
-    CWndRef m_editResidents;  // 1006, focus after more residents than workers
+    std::vector<Binding> Bindings() override;
 };

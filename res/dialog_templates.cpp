@@ -1,16 +1,26 @@
 // SPDX-License-Identifier: MIT
-#include "framework/dialog_template.h"
+// Every window's template, found by its number: one row per window, its
+// table a function of its own file (template_NNN.cpp).
+#include <utility>
+
 #include "res/templates.h"
 
+const DialogTemplate& AboutTemplate();
+const DialogTemplate& MainWindowTemplate();
+const DialogTemplate& SewagePageTemplate();
+
+namespace {
+using TemplateTable = const DialogTemplate& (*)();
+const std::pair<int, TemplateTable> kTemplates[] = {
+    {100, AboutTemplate},
+    {102, MainWindowTemplate},
+    {129, SewagePageTemplate},
+};
+}  // namespace
+
 const DialogTemplate* FindDialogTemplate(int id) {
-    switch (id) {
-        case 100:
-            return &AboutTemplate();
-        case 102:
-            return &MainWindowTemplate();
-        case 129:
-            return &SewagePageTemplate();
-        default:
-            return nullptr;
-    }
+    for (const auto& [number, table] : kTemplates)
+        if (number == id)
+            return &table();
+    return nullptr;
 }

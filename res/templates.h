@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The dialog templates of every window, one table each (template_NNN.cpp).
+// What a window's template table (template_NNN.cpp) is written with. The
+// tables are found by number through the list in dialog_templates.cpp.
 
 #include "framework/dialog_template.h"
-
-const DialogTemplate& AboutTemplate();       // 100
-const DialogTemplate& MainWindowTemplate();  // 102
-const DialogTemplate& SewagePageTemplate();  // 129

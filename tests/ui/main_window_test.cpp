@@ -29,7 +29,7 @@ protected:
 
 TEST_F(MainWindowTest, StartsOnPageOneWithFocusOnFirstButtonAndFixedClock) {
     EXPECT_EQ(dlg.windowTitle(), "环评数据计算");
-    EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage);
+    EXPECT_EQ(dlg.VisiblePage(), dlg.Page(1));
     EXPECT_EQ(QApplication::focusWidget(), &dlg.m_btnSewage);
     EXPECT_EQ(dlg.m_lblClock.Text(), "现在时间：09:05:07");
     EXPECT_TRUE(dlg.m_lblClock.IsSeeThrough());
@@ -62,20 +62,20 @@ TEST_F(MainWindowTest, ClockTicksWithAColourFromTheGenerator) {
 }
 
 TEST_F(MainWindowTest, MenuCommandsShowTheirPageAndKeepFields) {
-    EditOf(&dlg.m_pageSewage, 1005)->setText("123");
+    EditOf(dlg.Page(1), 1005)->setText("123");
     // Pages not part of this build fall back to page 1, as an index outside 1..9 does.
     for (int command : {32786, 32788, 32771, 32772, 32782, 32787, 32790}) {
         PostCommand(&dlg, command);
         QApplication::processEvents();
-        EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage) << command;
+        EXPECT_EQ(dlg.VisiblePage(), dlg.Page(1)) << command;
     }
     dlg.ShowPage(0);
-    EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage);
+    EXPECT_EQ(dlg.VisiblePage(), dlg.Page(1));
     dlg.ShowPage(10);
-    EXPECT_EQ(dlg.VisiblePage(), &dlg.m_pageSewage);
-    EXPECT_EQ(EditOf(&dlg.m_pageSewage, 1005)->text(), "123");
+    EXPECT_EQ(dlg.VisiblePage(), dlg.Page(1));
+    EXPECT_EQ(EditOf(dlg.Page(1), 1005)->text(), "123");
     // The page sits on the hidden frame.
-    EXPECT_EQ(dlg.m_pageSewage.geometry(), dlg.GetDlgItem(1004)->geometry());
+    EXPECT_EQ(dlg.Page(1)->geometry(), dlg.GetDlgItem(1004)->geometry());
 }
 
 TEST_F(MainWindowTest, NavigationMenuPostsItsCommandOnce) {

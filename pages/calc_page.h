@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// What every calculator page shares: its members bound to the fields of its
+// table, the start-up values from that table, one compute step for any of
+// its calculators, and the page colours.
+//
+//   take-in -> Gather (members -> input struct) -> run (checks, formula)
+//   -> box -> Scatter (result struct -> members) -> put-out
+
+#include <QString>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "calc/calculator.h"
+#include "framework/dialog.h"
+
+class CCalcPage : public CDialog {
+public:
+    explicit CCalcPage(int templateId) : CDialog(templateId) {}
+
+    // The page's fields, as the core describes them.
+    virtual FieldTable Fields() const = 0;
+
+protected:
+    // A member bound to its control. Text: exchanged with DDX_Text; Radio:
+    // the index of a radio group (by its first button) with DDX_Radio; Kept:
+    // not exchanged (a list selection the page stores itself), but read
+    // into the calculator like the others.
+    struct Binding {
+        enum class How { Text, Radio, Kept };
+        int id;
+        std::variant<float*, double*, int*, QString*> member;
+        How how = How::Text;
+    };
+    // Every bound member, in the page's exchange order: it decides which
+    // members a failed take-in has already read.
+    virtual std::vector<Binding> Bindings() = 0;
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
+
+    // Sets every bound member to its field's start-up value.
+    void SetStartValues();
+
+    // One press of a compute button: take-in (a field that does not read
+    // ends it, the user's text kept), the calculator's checks and formula,
+    // its box, the results into their members and the put-out. False when
+    // nothing was computed.
+    template <class In, class Out>
+    bool Compute(const CalculatorDef<In, Out>& def);
+
+    // Shows a calculator's box and moves the focus to the field it names.
+    void ShowBox(const CheckBox& box);
+
+private:
+    const Binding* BindingOf(const char* fieldName);
+    SlotValue Read(const Binding& binding) const;
+    void Write(const Binding& binding, const SlotValue& value);
+
+    std::vector<Binding> bindings_;
+};
+
+template <class In, class Out>
+bool CCalcPage::Compute(const CalculatorDef<In, Out>& def) {
+    if (!UpdateData(true))
+        return false;
+    bindings_ = Bindings();
+    In in{};
+    for (const Slot<In>& slot : def.inputs)
+        if (const Binding* binding = BindingOf(slot.name))
+            slot.set(in, Read(*binding));
+    const Answer<Out> answer = def.run(in);
+    if (answer.box)
+        ShowBox(*answer.box);
+    if (answer.stopped)
+        return false;
+    if (answer.result)
+        for (const Slot<Out>& slot : def.results)
+            if (const Binding* binding = BindingOf(slot.name))
+                Write(*binding, slot.get(*answer.result));
+    UpdateData(false);
+    return answer.result.has_value();
+}

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#include "pages/page_registry.h"
+
+#include "pages/sewage_page.h"
+
+namespace {
+
+template <class Page>
+std::unique_ptr<CCalcPage> Create() {
+    return std::make_unique<Page>();
+}
+
+template <class Page>
+PageRow Row(int index, int command) {
+    return {index, Page::IDD, command, &Create<Page>};
+}
+
+// A page not built yet: its command falls back to page 1.
+PageRow Absent(int index, int templateId, int command) {
+    return {index, templateId, command, nullptr};
+}
+
+}  // namespace
+
+std::span<const PageRow> PageRegistry() {
+    static const PageRow rows[] = {
+        Row<CSewagePage>(1, 1000),  // button "生活污水和垃圾"
+        Absent(2, 130, 32786),      // menu "燃煤(油)废气"
+        Absent(8, 151, 32787),      // menu "有机溶剂散发量"
+        Absent(3, 131, 32788),      // menu "卫生防护距离计算"
+        Absent(4, 133, 32771),      // menu "格林公式"
+        Absent(6, 148, 32772),      // menu "Stueber公式"
+        Absent(7, 150, 32782),      // menu "噪声评价量计算"
+        Absent(5, 146, 1005),       // button "单位换算器"
+        Absent(9, 152, 32790),      // menu "恶臭气体散发速率"
+    };
+    return rows;
+}
