@@ -22,7 +22,6 @@ public:
     // The page's fields, as the core describes them.
     virtual FieldTable Fields() const = 0;
 
-protected:
     // A member bound to its control. Text: exchanged with DDX_Text; Radio:
     // the index of a radio group (by its first button) with DDX_Radio; Kept:
     // not exchanged (a list selection the page stores itself), but read
@@ -37,6 +36,7 @@ protected:
     // members a failed take-in has already read.
     virtual std::vector<Binding> Bindings() = 0;
 
+protected:
     void DoDataExchange(CDataExchange* pDX) override;
     CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
 

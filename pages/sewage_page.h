@@ -11,6 +11,7 @@ public:
     CSewagePage();
 
     FieldTable Fields() const override;
+    std::vector<Binding> Bindings() override;
 
     // Inputs (single precision, as typed).
     float m_fWorkers = 0;
@@ -42,5 +43,4 @@ public:
 protected:
     bool OnInitDialog() override;
     void BuildMessageMap() override;
-    std::vector<Binding> Bindings() override;
 };

@@ -132,3 +132,12 @@ TEST(Sewage, NegativePercentageWithNoWorkersShowsPlainZero) {
 }
 
 }  // namespace
+
+// The litres-to-tonnes factor 0.00001 is taken at single precision: with a
+// double factor the COD load would read 0.108588.
+TEST(Sewage, SinglePrecisionUnitFactorShowsInTheLoads) {
+    SewageInput in = With(10, 0, 365);
+    in.waterNonResident = 70;
+    in.dischargePercent = 85;
+    EXPECT_EQ(FormatFloat(ComputeSewage(in).codAnnual), "0.108587");
+}

@@ -182,11 +182,15 @@ TEST_F(MainWindowTest, AboutBoxFromButtonAndContextMenu) {
 }
 
 TEST_F(MainWindowTest, ControlsSitWhereTheTemplatePutsThem) {
-    for (const ControlTemplate& c : dlg.Template().controls) {
-        if (c.id == -1)
-            continue;
-        EXPECT_EQ(dlg.GetDlgItem(c.id)->geometry(), dlg.TemplateRectPixels(c)) << c.id;
-    }
+    // 9-pt 宋体 gives 6 x 12 px base units: 1.5 px per dialog unit each way,
+    // halves rounded away from zero.
+    const std::pair<int, QRect> placed[] = {
+        {1003, QRect(12, 72, 111, 26)},    // 8, 48, 74, 17
+        {1065, QRect(14, 291, 107, 18)},   // 9, 194, 71, 12
+        {1004, QRect(128, 17, 441, 296)},  // 85, 11, 294, 197
+        {1062, QRect(476, 318, 92, 12)},   // 317, 212, 61, 8
+    };
+    for (const auto& [id, rect] : placed) EXPECT_EQ(dlg.GetDlgItem(id)->geometry(), rect) << id;
     EXPECT_EQ(dlg.size(), QSize(575, 333));  // 383 x 222 dialog units
 }
 
@@ -236,11 +240,8 @@ TEST(AboutBox, TemplateTextsAndBlueMailLink) {
     EXPECT_EQ(about.m_lblMail.LabelColor(), QColor(0, 0, 255));
     EXPECT_EQ(about.m_lblMail.LinkMode(), CLinkLabel::LinkMail);
     EXPECT_FALSE(about.m_lblMail.NotifiesParent());
-    for (const ControlTemplate& c : about.Template().controls) {
-        if (c.id == -1)
-            continue;
-        EXPECT_EQ(about.GetDlgItem(c.id)->geometry(), about.TemplateRectPixels(c)) << c.id;
-    }
+    EXPECT_EQ(about.GetDlgItem(IDOK)->geometry(), QRect(252, 45, 63, 21));   // 168, 30, 42, 14
+    EXPECT_EQ(about.GetDlgItem(1113)->geometry(), QRect(108, 113, 92, 12));  // 72, 75, 61, 8
     EXPECT_EQ(about.size(), QSize(338, 168));  // 225 x 112 dialog units
 }
 

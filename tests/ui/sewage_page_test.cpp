@@ -206,14 +206,15 @@ TEST_F(SewagePageTest, TabOrderAndReadOnlyResults) {
 }
 
 TEST_F(SewagePageTest, ControlsSitWhereTheTemplatePutsThem) {
-    for (const ControlTemplate& c : page.Template().controls) {
-        if (c.id == -1)
-            continue;
-        EXPECT_EQ(page.GetDlgItem(c.id)->geometry(), page.TemplateRectPixels(c)) << c.id;
-    }
-    // 9-pt 宋体: one dialog unit is 1.5 px each way.
-    EXPECT_EQ(page.GetDlgItem(1005)->geometry(),
-              QRect(53, 17, 39, 20).translated(page.ClientOrigin()));
+    // 9-pt 宋体: one dialog unit is 1.5 px each way, halves rounded away from
+    // zero; the page's edge shifts everything by its width.
+    const std::pair<int, QRect> placed[] = {
+        {1005, QRect(53, 17, 39, 20)},    // 35, 11, 26, 13
+        {1014, QRect(71, 164, 51, 14)},   // 47, 109, 34, 9
+        {1026, QRect(345, 110, 57, 23)},  // 230, 73, 38, 15
+    };
+    for (const auto& [id, rect] : placed)
+        EXPECT_EQ(page.GetDlgItem(id)->geometry(), rect.translated(page.ClientOrigin())) << id;
 }
 
 QColor PixelAt(const QImage& image, QPoint p) {
