@@ -133,10 +133,10 @@ FieldTable ProtectionFieldTable() {
              .start = static_cast<double>(s.stackShare),
              .choices = {{"above"}, {"below"}}},
             // Each of the two is the input of one computation and the result
-            // of the other; both stay editable.
+            // of the other; every field of the page stays editable.
             {1049, "emission", D, In, "fugitive emission Qc", "kg/h", s.emission},
             {1051, "distance", D, In, "protection distance L", "m", s.distance},
-            {1052, "graded", I, Out, "distance raised to the standard's steps", "m", 0.0},
+            {1052, "graded", I, In, "distance raised to the standard's steps", "m", 0.0},
         };
     }();
     return table;

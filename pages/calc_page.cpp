@@ -12,6 +12,10 @@ void CCalcPage::DoDataExchange(CDataExchange* pDX) {
             DDX_Radio(pDX, binding.id, *std::get<int*>(binding.member));
             continue;
         }
+        if (binding.how == Binding::How::ListText) {
+            DDX_CBString(pDX, binding.id, *std::get<QString*>(binding.member));
+            continue;
+        }
         std::visit([&](auto* member) { DDX_Text(pDX, binding.id, *member); }, binding.member);
     }
 }
@@ -20,7 +24,7 @@ void CCalcPage::SetStartValues() {
     bindings_ = Bindings();
     for (const Binding& binding : bindings_) {
         const Field* field = FindField(Fields(), binding.id);
-        if (!field)
+        if (!field || binding.how == Binding::How::ListText)
             continue;
         if (const auto* number = std::get_if<double>(&field->start))
             Write(binding, *number);
@@ -34,7 +38,7 @@ const CCalcPage::Binding* CCalcPage::BindingOf(const char* fieldName) {
     if (!field)
         return nullptr;
     for (const Binding& binding : bindings_)
-        if (binding.id == field->id)
+        if (binding.id == field->id && binding.how != Binding::How::ListText)
             return &binding;
     return nullptr;
 }
@@ -74,7 +78,9 @@ CtlColor CCalcPage::OnCtlColor(QWidget* control, CtlColorKind kind) {
         return CtlColor::Solid(kPageColor);
     if (kind == CtlColorKind::Static) {
         answer = CtlColor::Solid(kPageColor);
-        answer.textBackground = kPageColor;  // opaque text on the page colour
+        if (statics_ != StaticText::Transparent)
+            answer.textBackground = kPageColor;
+        answer.transparent = statics_ != StaticText::Opaque;
     }
     return answer;
 }

@@ -17,17 +17,24 @@
 
 class CCalcPage : public CDialog {
 public:
-    explicit CCalcPage(int templateId) : CDialog(templateId) {}
+    // How labels, group boxes, choices and read-only fields show the page
+    // colour: as a text background (pages 129, 130), in transparent mode
+    // (the other calculator pages), or both (the unit converter).
+    enum class StaticText { Opaque, Transparent, OpaqueTransparent };
+
+    explicit CCalcPage(int templateId, StaticText statics = StaticText::Opaque)
+        : CDialog(templateId), statics_(statics) {}
 
     // The page's fields, as the core describes them.
     virtual FieldTable Fields() const = 0;
 
     // A member bound to its control. Text: exchanged with DDX_Text; Radio:
-    // the index of a radio group (by its first button) with DDX_Radio; Kept:
-    // not exchanged (a list selection the page stores itself), but read
-    // into the calculator like the others.
+    // the index of a radio group (by its first button) with DDX_Radio;
+    // ListText: a list's text with DDX_CBString, never read by a calculator;
+    // Kept: not exchanged (a list selection the page stores itself), but
+    // read into the calculator like the others.
     struct Binding {
-        enum class How { Text, Radio, Kept };
+        enum class How { Text, Radio, ListText, Kept };
         int id;
         std::variant<float*, double*, int*, QString*> member;
         How how = How::Text;
@@ -58,6 +65,7 @@ private:
     SlotValue Read(const Binding& binding) const;
     void Write(const Binding& binding, const SlotValue& value);
 
+    StaticText statics_;
     std::vector<Binding> bindings_;
 };
 

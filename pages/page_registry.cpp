@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "pages/page_registry.h"
 
+#include "pages/flue_gas_page.h"
+#include "pages/odour_page.h"
+#include "pages/protection_distance_page.h"
 #include "pages/sewage_page.h"
+#include "pages/solvent_page.h"
 
 namespace {
 
@@ -24,15 +28,15 @@ PageRow Absent(int index, int templateId, int command) {
 
 std::span<const PageRow> PageRegistry() {
     static const PageRow rows[] = {
-        Row<CSewagePage>(1, 1000),  // button "生活污水和垃圾"
-        Absent(2, 130, 32786),      // menu "燃煤(油)废气"
-        Absent(8, 151, 32787),      // menu "有机溶剂散发量"
-        Absent(3, 131, 32788),      // menu "卫生防护距离计算"
-        Absent(4, 133, 32771),      // menu "格林公式"
-        Absent(6, 148, 32772),      // menu "Stueber公式"
-        Absent(7, 150, 32782),      // menu "噪声评价量计算"
-        Absent(5, 146, 1005),       // button "单位换算器"
-        Absent(9, 152, 32790),      // menu "恶臭气体散发速率"
+        Row<CSewagePage>(1, 1000),               // button "生活污水和垃圾"
+        Row<CFlueGasPage>(2, 32786),             // menu "燃煤(油)废气"
+        Row<CSolventPage>(8, 32787),             // menu "有机溶剂散发量"
+        Row<CProtectionDistancePage>(3, 32788),  // menu "卫生防护距离计算"
+        Absent(4, 133, 32771),                   // menu "格林公式"
+        Absent(6, 148, 32772),                   // menu "Stueber公式"
+        Absent(7, 150, 32782),                   // menu "噪声评价量计算"
+        Absent(5, 146, 1005),                    // button "单位换算器"
+        Row<COdourPage>(9, 32790),               // menu "恶臭气体散发速率"
     };
     return rows;
 }

@@ -8,6 +8,10 @@
 const DialogTemplate& AboutTemplate();
 const DialogTemplate& MainWindowTemplate();
 const DialogTemplate& SewagePageTemplate();
+const DialogTemplate& FlueGasPageTemplate();
+const DialogTemplate& ProtectionDistancePageTemplate();
+const DialogTemplate& SolventPageTemplate();
+const DialogTemplate& OdourPageTemplate();
 
 namespace {
 using TemplateTable = const DialogTemplate& (*)();
@@ -15,6 +19,10 @@ const std::pair<int, TemplateTable> kTemplates[] = {
     {100, AboutTemplate},
     {102, MainWindowTemplate},
     {129, SewagePageTemplate},
+    {130, FlueGasPageTemplate},
+    {131, ProtectionDistancePageTemplate},
+    {151, SolventPageTemplate},
+    {152, OdourPageTemplate},
 };
 }  // namespace
 

@@ -78,6 +78,8 @@ TEST(PageFields, EveryFieldIsABoundControlOfItsKind) {
         const std::unique_ptr<CCalcPage> page = row.create();
         std::set<int> bound;
         for (const CCalcPage::Binding& binding : page->Bindings()) {
+            if (binding.how == CCalcPage::Binding::How::ListText)
+                continue;  // a list's text beside its selection
             EXPECT_TRUE(bound.insert(binding.id).second) << binding.id;
             const Field* field = FindField(page->Fields(), binding.id);
             ASSERT_NE(field, nullptr) << binding.id;
