@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// The air-quality pages as a user types into them: which texts a number
+// field reads, and that a text it refuses stops the computation with the
+// framework's box, the user's text kept and no result written.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+
+#include "pages/flue_gas_page.h"
+#include "pages/solvent_page.h"
+#include "tests/ui/ui_test_support.h"
+
+namespace {
+
+template <class Page>
+class AirPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host.resize(480, 360);
+        page.Create(&host);
+        page.show();
+        ShowActive(&host);
+    }
+    void Type(int id, const QString& text) { EditOf(&page, id)->setText(text); }
+    QString Text(int id) { return EditOf(&page, id)->text(); }
+    void Click(int id) { qobject_cast<QAbstractButton*>(page.GetDlgItem(id))->click(); }
+
+    QWidget host;
+    Page page;
+    BoxRecorder boxes;
+};
+
+using FlueGas = AirPage<CFlueGasPage>;
+using Solvent = AirPage<CSolventPage>;
+
+// The single-precision consumption of the flue-gas page (oil: V = 1.4 B)
+// and the double-precision air speed of the solvent page.
+TEST_F(FlueGas, ReadsBlanksExponentsAndLeadingZeros) {
+    const std::pair<const char*, const char*> read[] = {
+        {" 5", "7"}, {"5 ", "7"}, {"\t5\t", "7"}, {"1e3", "1400"}, {"0.5", "0.7"}, {"0", "0"}};
+    for (const auto& [typed, volume] : read) {
+        Type(1028, QString::fromUtf8(typed));
+        Click(1035);
+        EXPECT_EQ(Text(1036), volume) << typed;
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(Solvent, RefusesNegativeZeroBareFractionAndTrailingLetters) {
+    Click(1100);
+    const QString computed = Text(1118);
+    for (const char* typed : {"-0", ".0", "12abc", "+0", ""}) {
+        SCOPED_TRACE(typed);
+        boxes.boxes.clear();
+        Type(1114, QString::fromUtf8(typed));
+        Type(1118, "1");
+        Click(1100);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].text, "请输入一个数。");
+        EXPECT_EQ(Text(1114), typed);  // the user's text kept
+        EXPECT_EQ(Text(1118), "1");    // nothing computed or put out
+        EXPECT_EQ(QApplication::focusWidget(), page.GetDlgItem(1114));
+    }
+    Type(1114, "0.5");
+    Click(1100);
+    EXPECT_EQ(Text(1118), computed);
+}
+
+}  // namespace
