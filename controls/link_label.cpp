@@ -39,8 +39,11 @@ void CLinkLabel::PreSubclassWindow(const ControlTemplate& control) {
     if (control.id != -1)
         SetControlId(this, control.id);
     m_style = control.style;
-    // The font the control has from its dialog becomes the label's own.
+    // The font the control has from its dialog becomes the label's own,
+    // drawn as the dialog font's bitmaps are: each pixel is text or not, so
+    // an embossed copy stays a crisp second colour beside the text.
     m_font = font();
+    m_font.setStyleStrategy(QFont::NoAntialias);
     UpdateMouseHandling();
     Redraw();
 }
@@ -239,6 +242,16 @@ void CLinkLabel::mousePressEvent(QMouseEvent* event) {
     } else if (m_nLinkMode == LinkMail) {
         Services().OpenUrl(QStringLiteral("mailto:") + m_text);
     }
+}
+
+void CLinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The label acts on the press alone: the second press of a double click
+    // arrives as a double click and opens no second mail.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void CLinkLabel::changeEvent(QEvent* event) {

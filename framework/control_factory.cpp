@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "framework/flat_button.h"
 #include "framework/resources.h"
 
 namespace {
@@ -95,8 +96,10 @@ QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent,
         case ControlKind::ComboBox:
             return CreateCombo(c, parent);
         case ControlKind::PushButton: {
-            auto* button = new QPushButton(text, parent);
-            // A page has no default button: Enter goes to the window's OK.
+            auto* button = (c.style & Style::Flat) ? new FlatButton(text, parent)
+                                                   : new QPushButton(text, parent);
+            // No button is ever the default: Enter typed in a field goes to
+            // the window's OK, Enter on a focused button clicks that one.
             button->setAutoDefault(false);
             button->setDefault(false);
             button->setFocusPolicy(FocusPolicyOf(c));

@@ -8,6 +8,7 @@
 
 #include "framework/control_factory.h"
 #include "framework/dialog.h"
+#include "framework/edit_text.h"
 #include "framework/window_text.h"
 #include "text/number_text.h"
 
@@ -15,11 +16,10 @@ namespace {
 
 void SetTextOf(QWidget* control, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        if (edit->text() != text)
-            edit->setText(text);
+        SetEditText(edit, text);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        if (combo->isEditable())
-            combo->setEditText(text);
+        if (combo->lineEdit())
+            SetEditText(combo->lineEdit(), text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(text);
     } else {
@@ -148,11 +148,13 @@ void DDX_CBString(CDataExchange* pDX, int id, QString& value) {
     for (int i = 0; i < combo->count(); ++i) {
         if (combo->itemText(i).startsWith(value, Qt::CaseInsensitive)) {
             combo->setCurrentIndex(i);
+            if (combo->lineEdit())  // shown from its first character
+                SetEditText(combo->lineEdit(), combo->itemText(i));
             return;
         }
     }
-    if (combo->isEditable())
-        combo->setEditText(value);
+    if (combo->lineEdit())
+        SetEditText(combo->lineEdit(), value);
     else
         combo->setCurrentIndex(-1);
 }

@@ -13,6 +13,7 @@
 
 #include "framework/control_factory.h"
 #include "framework/data_exchange.h"
+#include "framework/dialog_keys.h"
 
 namespace {
 
@@ -126,10 +127,27 @@ void CDialog::CreateControls() {
         controls_.push_back({&c, widget, false});
         WireNotifications(widget);
     }
-    // Group boxes frame their controls and must never cover them.
+    StackControls();
+}
+
+void CDialog::StackControls() {
+    // Bottom to top: group boxes, which frame their controls and must never
+    // cover them; static texts and pictures, an earlier one over a later one
+    // as in the classic z-order (a dashed line drawn under a row of labels
+    // never cuts off their last pixel row); then the fields and buttons.
+    auto isStatic = [](ControlKind kind) {
+        return kind == ControlKind::Static || kind == ControlKind::Label ||
+               kind == ControlKind::Picture || kind == ControlKind::Icon;
+    };
     for (const auto& entry : controls_)
         if (entry.tmpl->kind == ControlKind::GroupBox)
-            entry.widget->lower();
+            entry.widget->raise();
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+        if (isStatic(it->tmpl->kind))
+            it->widget->raise();
+    for (const auto& entry : controls_)
+        if (entry.tmpl->kind != ControlKind::GroupBox && !isStatic(entry.tmpl->kind))
+            entry.widget->raise();
 }
 
 void CDialog::ApplyTabOrder() {
@@ -177,7 +195,10 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     if (qobject_cast<QComboBox*>(widget->parentWidget()))
         control = widget->parentWidget();
 
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::KeyPress) {
+        if (ClickPushButtonOnEnter(widget, static_cast<QKeyEvent*>(event)))
+            return true;
+    } else if (event->type() == QEvent::FocusIn) {
         OnControlNotify(ControlId(control), Notify::SetFocus);
     } else if (event->type() == QEvent::FocusOut) {
         // Focus lost counts only when it moves to another control of this
@@ -415,6 +436,16 @@ bool CDialog::event(QEvent* event) {
     return QDialog::event(event);
 }
 
+bool CDialog::focusNextPrevChild(bool next) {
+    std::vector<QWidget*> controls;
+    controls.reserve(controls_.size());
+    for (const auto& entry : controls_) controls.push_back(entry.widget);
+    if (QWidget* target = NextTabStop(controls, QApplication::focusWidget(), next))
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    // Used up either way: the focus never leaves the window by Tab.
+    return true;
+}
+
 void CDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     if (template_->kind != WindowKind::ChildPage)
@@ -422,7 +453,8 @@ void CDialog::paintEvent(QPaintEvent* event) {
     // The static edge: shadow along the top and left, light along the
     // bottom and right, one pixel wide.
     QPainter painter(this);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
+    // The pixels of the window's outermost rows and columns.
+    const QRect r = rect();
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());

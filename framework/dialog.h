@@ -96,6 +96,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    // Tab and Shift+Tab stay among this window's own controls.
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -115,6 +117,7 @@ private:
 
     void BuildWindow(QWidget* parent);
     void CreateControls();
+    void StackControls();
     void WireNotifications(QWidget* widget);
     void ApplyColorsTo(const Entry& entry);
     void ApplyTabOrder();

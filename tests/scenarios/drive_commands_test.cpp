@@ -114,6 +114,16 @@ TEST_F(DriveCommands, CommandsActAsAUserWould) {
         {"type 1001 吨 t; get 1001; type 1001 ; get 1001", "1001=吨 t | 1001="},
         {"focus 1001; key 7; key NumDecimal; key Num5; key Backspace; key 0; get 1001", "1001=7.0"},
         {"key Tab; focused", "focus=1002"},
+        {"key Shift+Tab; focused; key Shift+Tab; focused", "focus=1001 | focus=1006"},
+        // Space on a focused button clicks it (a third click below).
+        {"focus 1005; key Space; focused", "focus=1005"},
+        // Where a field's shown text begins: a put-out shows the start, the
+        // caret of the field being typed in stays at the end of its text.
+        {"type 1001 123456789012345678901234567890; state 1001",
+         "1001 visible=1 enabled=1 readonly=0 checked=0 first=19"},
+        {"state 1002; state 1005",
+         "1002 visible=1 enabled=1 readonly=1 checked=0 first=0 | "
+         "1005 visible=1 enabled=1 readonly=0 checked=0"},
         // Key by key into a read-only field: nothing changes.
         {"type 1002 7; type 1002 ; get 1002; focused", "1002=0.5 | focus=1002"},
         // Into the edit part of a combo box; its list gains no item.
@@ -135,11 +145,12 @@ TEST_F(DriveCommands, CommandsActAsAUserWould) {
         for (const QString& line : QString::fromUtf8(lines).split(QStringLiteral("; "))) Run(line);
         EXPECT_EQ(printed.join(" | "), QString::fromUtf8(out)) << lines;
     }
-    // One change a keystroke (abc, 12.5, 吨 t, the delete, the five keys), one
-    // selection for the choice, one click for click and two for dblclick.
-    EXPECT_EQ(dialog.changes1001, 3 + 4 + 3 + 1 + 5);
+    // One change a keystroke (abc, 12.5, 吨 t, the delete, the five keys, the
+    // thirty digits), one selection for the choice, one click for Space, one
+    // for click and two for dblclick.
+    EXPECT_EQ(dialog.changes1001, 3 + 4 + 3 + 1 + 5 + 30);
     EXPECT_EQ(dialog.selections1004, 1);
-    EXPECT_EQ(dialog.clicks1005, 3);
+    EXPECT_EQ(dialog.clicks1005, 4);
 }
 
 TEST_F(DriveCommands, DumpListsTheTemplateInOrderWithKindNames) {

@@ -23,6 +23,8 @@ TEST(ScriptLine, ReadsEachFormOfArgument) {
         {"type 1069 吨", {Verb::Type, 1069, false, 0, "吨"}},
         {"key NumDecimal", {Verb::Key, 0, false, 0, "NumDecimal"}},
         {"key .", {Verb::Key, 0, false, 0, "."}},
+        {"key Space", {Verb::Key, 0, false, 0, "Space"}},
+        {"key Shift+Tab", {Verb::Key, 0, false, 0, "Shift+Tab"}},
         {"wait 1500", {Verb::Wait, 0, false, 1500, ""}},
         {"type 1005 12 \r", {Verb::Type, 1005, false, 0, "12 "}},  // CR dropped
     };

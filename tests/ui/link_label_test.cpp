@@ -142,3 +142,16 @@ TEST(LinkLabel, GradientBandsStepInWholeSixtyFourthsOfAColour) {
             EXPECT_EQ(PixelAt(img, x, 5), QColor(red, 0, 100)) << width << " x " << x;
     }
 }
+
+TEST(LinkLabel, DoubleClickOpensOneMail) {
+    // The label acts on the press; the second press of a double click comes
+    // as a double click and does nothing.
+    for (bool notify : {false, true}) {
+        FakeServices services;
+        LabelOnWindow w;
+        w.label->SetMailtoLink(true, notify);
+        ClickAt(w.label, QPoint(10, 8), true);
+        EXPECT_EQ(services.opened.size(), notify ? 0 : 1) << notify;
+        EXPECT_EQ(w.owner.notifications.size(), notify ? 1u : 0u) << notify;
+    }
+}

@@ -54,6 +54,25 @@ TEST_F(MainWindowTest, StartsOnPageOneWithFocusOnFirstButtonAndFixedClock) {
     EXPECT_EQ(dlg.m_btnSideTools.Menu().MenuId(), 148);
 }
 
+TEST_F(MainWindowTest, ContactLinkShowsCrispRedTextUnderItsGreenCopy) {
+    // Every pixel of the link is the window colour, the red text or the
+    // green copy drawn one pixel up and to the left over it: no blend.
+    const QImage image = dlg.grab(dlg.m_lblContact.geometry()).toImage();
+    const QRgb allowed[] = {QColor(0, 166, 228).rgb(), QColor(255, 0, 0).rgb(),
+                            QColor(0, 255, 0).rgb()};
+    int red = 0, green = 0, other = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y) | 0xFF000000;
+            red += p == allowed[1];
+            green += p == allowed[2];
+            other += p != allowed[0] && p != allowed[1] && p != allowed[2];
+        }
+    EXPECT_EQ(other, 0);
+    EXPECT_GT(red, 10);
+    EXPECT_GT(green, red);
+}
+
 TEST_F(MainWindowTest, ClockTicksWithAColourFromTheGenerator) {
     services.time = services.time.addSecs(1);
     RunFor(1500, [&] { return dlg.m_lblClock.Text() == "现在时间：09:05:08"; });

@@ -236,6 +236,63 @@ TEST_F(SewagePageTest, PageColoursOnAnOffscreenGrab) {
     EXPECT_EQ(PixelAt(image, QPoint(page.width() / 2, page.height() - 5)), pageColor);
 }
 
+TEST_F(SewagePageTest, FirstResultRowStaysWholeAboveItsDashedLine) {
+    Type(1005, "100");
+    Type(1006, "20");
+    Type(1007, "300");
+    Compute();
+    const QImage image = page.grab().toImage();
+    // "日排放量", its "吨" (both sharing their last pixel row with the dashed
+    // line below) and field 1016 show on the page exactly as each draws
+    // itself alone, down to its last row.
+    std::vector<QWidget*> row;
+    QRect dashes;
+    for (std::size_t i = 0; QWidget* w = page.ControlAt(i); ++i) {
+        const ControlTemplate& c = page.Template().controls[i];
+        if (c.y == 110 && (c.kind == ControlKind::Static || c.id == 1016) && c.x < 190)
+            row.push_back(w);
+        if (c.y == 117 && c.text[0] == '-')
+            dashes = w->geometry();
+    }
+    ASSERT_EQ(row.size(), 3u);
+    for (QWidget* w : row) {
+        SCOPED_TRACE(ControlId(w));
+        ASSERT_TRUE(w->geometry().intersects(dashes));
+        const QImage alone = w->grab().toImage();
+        const QRect r = w->geometry();
+        int ink = 0;
+        for (int x = 0; x < r.width(); ++x) {
+            EXPECT_EQ(image.pixel(r.left() + x, r.bottom()), alone.pixel(x, r.height() - 1)) << x;
+            ink += QColor(alone.pixel(x, r.height() - 1)) != QColor(159, 185, 245);
+        }
+        if (w != page.GetDlgItem(1016)) {
+            EXPECT_GT(ink, 0);  // the characters reach their last row
+        }
+    }
+}
+
+TEST_F(SewagePageTest, ComputeButtonIsFlat) {
+    // One frame colour all round the button and a plain face inside: no
+    // raised bevel.
+    const QImage button = page.GetDlgItem(1026)->grab().toImage();
+    const QRgb frame = button.pixel(0, 0);
+    const QRgb face = button.pixel(2, 2);
+    EXPECT_NE(frame, face);
+    const int w = button.width(), h = button.height();
+    for (int x = 0; x < w; ++x) {
+        EXPECT_EQ(button.pixel(x, 0), frame) << x;
+        EXPECT_EQ(button.pixel(x, h - 1), frame) << x;
+    }
+    for (int y = 0; y < h; ++y) {
+        EXPECT_EQ(button.pixel(0, y), frame) << y;
+        EXPECT_EQ(button.pixel(w - 1, y), frame) << y;
+    }
+    for (int x = 1; x < w - 1; ++x) {
+        EXPECT_EQ(button.pixel(x, 1), face) << x;
+        EXPECT_EQ(button.pixel(x, h - 2), face) << x;
+    }
+}
+
 TEST_F(SewagePageTest, Screenshot) {
     Type(1005, "57");
     Type(1006, "13");

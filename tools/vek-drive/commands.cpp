@@ -13,6 +13,7 @@
 #include "app/calc_app.h"
 #include "controls/color_button.h"
 #include "framework/dialog.h"
+#include "framework/edit_text.h"
 #include "framework/notify.h"
 #include "framework/window_text.h"
 #include "tools/vek-drive/output.h"
@@ -92,6 +93,7 @@ struct KeyStroke {
     int key;
     bool keypad;
     QString text;
+    Qt::KeyboardModifiers held = Qt::NoModifier;
 };
 
 KeyStroke KeyOfName(const QString& name) {
@@ -101,6 +103,9 @@ KeyStroke KeyOfName(const QString& name) {
         {"Backspace", {Qt::Key_Backspace, false, QStringLiteral("\b")}},
         {"Delete", {Qt::Key_Delete, false, QStringLiteral("\x7f")}},
         {"Tab", {Qt::Key_Tab, false, QStringLiteral("\t")}},
+        // Shift+Tab arrives as the back-tab key with Shift held.
+        {"Shift+Tab", {Qt::Key_Backtab, false, QString(), Qt::ShiftModifier}},
+        {"Space", {Qt::Key_Space, false, QStringLiteral(" ")}},
         {"F1", {Qt::Key_F1, false, QString()}},
         {"Clear", {Qt::Key_Clear, false, QString()}},
         {"NumPlus", {Qt::Key_Plus, true, QStringLiteral("+")}},
@@ -371,7 +376,7 @@ void CommandRunner::Key(const QString& name) {
     if (!target)
         Fail(QStringLiteral("no window has the keyboard focus"));
     const KeyStroke stroke = KeyOfName(name);
-    PressKey(target, stroke.key, stroke.keypad, stroke.text);
+    PressKey(target, stroke.key, stroke.keypad, stroke.text, stroke.held);
 }
 
 void CommandRunner::Get(int id) const {
@@ -388,10 +393,14 @@ void CommandRunner::Items(int id) const {
 
 void CommandRunner::State(int id) const {
     const QWidget* control = Control(id);
-    PrintLine(QStringLiteral("%1 visible=%2 enabled=%3 readonly=%4 checked=%5")
-                  .arg(id)
-                  .arg(Flag(control->isVisible()), Flag(control->isEnabled()),
-                       Flag(IsReadOnly(control)), Flag(IsChecked(control))));
+    QString line = QStringLiteral("%1 visible=%2 enabled=%3 readonly=%4 checked=%5")
+                       .arg(id)
+                       .arg(Flag(control->isVisible()), Flag(control->isEnabled()),
+                            Flag(IsReadOnly(control)), Flag(IsChecked(control)));
+    // An edit field also tells where its shown text begins.
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        line += QStringLiteral(" first=%1").arg(FirstShownCharacter(edit));
+    PrintLine(line);
 }
 
 void CommandRunner::Focused() const {

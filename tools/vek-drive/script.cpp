@@ -53,9 +53,9 @@ constexpr std::array<VerbInfo, 20> kVerbs{{
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
                                                        "decibel", "lp1",  "path"};
 
-constexpr std::array<std::string_view, 20> kKeyNames{
-    "Enter", "Escape", "Backspace", "Delete",  "Tab",      "F1",        "Clear",
-    "Num0",  "Num1",   "Num2",      "Num3",    "Num4",     "Num5",      "Num6",
+constexpr std::array<std::string_view, 22> kKeyNames{
+    "Enter", "Escape", "Backspace", "Delete",  "Tab",      "Shift+Tab", "Space", "F1",
+    "Clear", "Num0",   "Num1",      "Num2",    "Num3",     "Num4",      "Num5",  "Num6",
     "Num7",  "Num8",   "Num9",      "NumPlus", "NumMinus", "NumDecimal"};
 
 // A wait longer than ten minutes is a typing error, not a scenario.

@@ -98,9 +98,10 @@ void MoveMouseTo(QWidget* widget, QPoint point) {
     QTest::mouseMove(window, widget->mapTo(widget->window(), point));
 }
 
-void PressKey(QWidget* target, int key, bool keypad, const QString& text) {
+void PressKey(QWidget* target, int key, bool keypad, const QString& text,
+              Qt::KeyboardModifiers held) {
     QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), text,
-                        keypad ? Qt::KeypadModifier : Qt::NoModifier);
+                        held | (keypad ? Qt::KeypadModifier : Qt::NoModifier));
     QCoreApplication::processEvents();
 }
 

@@ -5,6 +5,8 @@
 // Qt itself sends enter, leave, focus and double-click events), keys go to
 // the control that has the keyboard focus.
 
+#include <QtCore/qnamespace.h>
+
 #include <QPoint>
 #include <QString>
 #include <optional>
@@ -33,8 +35,10 @@ void ClickAt(QWidget* widget, QPoint point, bool doubleClick);
 void MoveMouseTo(QWidget* widget, QPoint point);
 
 // A key press and release on `target`. `key` is a Qt::Key value; `text` is
-// what the key types ("" for keys that type nothing).
-void PressKey(QWidget* target, int key, bool keypad, const QString& text);
+// what the key types ("" for keys that type nothing); `held` are the
+// modifier keys held down meanwhile (Shift for Shift+Tab).
+void PressKey(QWidget* target, int key, bool keypad, const QString& text,
+              Qt::KeyboardModifiers held = Qt::NoModifier);
 
 // Types `text` into `target` character by character.
 void TypeCharacters(QWidget* target, const QString& text);
