@@ -9,16 +9,18 @@
 
 namespace {
 
-constexpr char kOwnerReturnName[] = "vekOwnerReturn";
+constexpr char kToolWindowLinkName[] = "vekToolWindowLink";
 
-// Gives the activation back to the owner when the tool window, active,
-// is hidden (its close box, Esc, OK).
-class OwnerReturn : public QObject {
+// Remembers who opened the tool window, and gives the activation back to
+// its owner when the tool window, active, is hidden (its close box, Esc, OK).
+class ToolWindowLink : public QObject {
 public:
-    OwnerReturn(CDialog* window, QWidget* owner) : QObject(window), owner_(owner) {
-        setObjectName(QLatin1String(kOwnerReturnName));
+    ToolWindowLink(CDialog* window, QWidget* owner, QWidget* opener)
+        : QObject(window), owner_(owner), opener_(opener) {
+        setObjectName(QLatin1String(kToolWindowLinkName));
         window->installEventFilter(this);
     }
+    QWidget* Opener() const { return opener_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -32,7 +34,13 @@ protected:
 
 private:
     QPointer<QWidget> owner_;
+    QPointer<QWidget> opener_;
 };
+
+ToolWindowLink* LinkOf(const CDialog& window) {
+    return static_cast<ToolWindowLink*>(
+        window.findChild<QObject*>(QLatin1String(kToolWindowLinkName), Qt::FindDirectChildrenOnly));
+}
 
 }  // namespace
 
@@ -47,10 +55,14 @@ void OpenToolWindow(CDialog& window, QWidget* opener) {
     QWidget* owner = opener ? opener->window() : nullptr;
     window.DestroyWindow();
     window.Create(owner);
-    delete window.findChild<QObject*>(QLatin1String(kOwnerReturnName), Qt::FindDirectChildrenOnly);
-    if (owner)
-        new OwnerReturn(&window, owner);
+    delete LinkOf(window);
+    new ToolWindowLink(&window, owner, opener);
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+QWidget* ToolWindowOpener(const CDialog& window) {
+    const ToolWindowLink* link = LinkOf(window);
+    return link ? link->Opener() : nullptr;
 }

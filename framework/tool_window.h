@@ -17,3 +17,8 @@ class QWidget;
 // unchanged; otherwise it is built anew from its template, owned by the
 // top-level window of `opener`, and shown.
 void OpenToolWindow(CDialog& window, QWidget* opener);
+
+// The window whose button last opened `window` (its page), nullptr before
+// the first opening. The main window owns the tool window, so the page that
+// holds it cannot be read from its parent.
+QWidget* ToolWindowOpener(const CDialog& window);

@@ -261,6 +261,7 @@ TEST_F(ToolWindowTest, IsOwnedByTheMainWindowAndGivesItBackTheActivation) {
     EXPECT_EQ(tool.windowType(), Qt::Dialog);
     EXPECT_EQ(tool.windowHandle()->transientParent(), owner.windowHandle());
     EXPECT_TRUE(tool.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_EQ(ToolWindowOpener(tool), owner.GetDlgItem(1201));  // who opened it
 
     // The main window kept on top keeps its owned window above it.
     owner.windowHandle()->setFlags(owner.windowFlags() | Qt::WindowStaysOnTopHint);
