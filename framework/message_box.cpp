@@ -91,6 +91,10 @@ int ShowRealBox(QWidget* owner, const BoxRecord& record) {
     box.show();
     box.activateWindow();
     loop.exec(QEventLoop::DialogExec);
+    // The owner is active again once its box has gone.
+    const QWidget* active = QApplication::activeWindow();
+    if (top->isVisible() && (!active || active == &box))
+        top->activateWindow();
     return kIdOk;
 }
 }  // namespace

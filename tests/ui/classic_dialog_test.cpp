@@ -596,6 +596,29 @@ TEST_F(FocusLostTest, BoxFromTheHandlerSwallowsThePressThatMovedTheFocus) {
     EXPECT_EQ(owner.Count(1201, Notify::Clicked), 1);
 }
 
+TEST_F(FocusLostTest, RealBoxFromTheHandlerStartsNoChainAndSwallowsThePress) {
+    page.boxOnKillFocus = true;
+    int boxesSeen = 0;
+    QTimer closer;  // the user reads each box and presses OK
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                ++boxesSeen;
+                box->accept();
+            }
+        }
+    });
+    closer.start(20);
+    ClickInWindow(owner.GetDlgItem(1201));
+    RunFor(200);
+    closer.stop();
+    EXPECT_EQ(boxesSeen, 1);
+    EXPECT_EQ(Lost(), 1);
+    EXPECT_EQ(owner.Count(1201, Notify::Clicked), 0);
+    EXPECT_FALSE(PushButton(owner, 1201)->isDown());
+    EXPECT_EQ(QApplication::focusWidget(), Field());
+}
+
 // --- statics and pictures ---------------------------------------------------
 
 const DialogTemplate kStatics{
