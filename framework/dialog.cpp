@@ -32,8 +32,8 @@ Qt::WindowFlags FlagsOf(WindowKind kind) {
         case WindowKind::ChildPage:
             return Qt::Widget;
         case WindowKind::ToolWindow:
-            // A dialog-type window, so an owner keeps it out of the taskbar
-            // and below none of its own windows.
+            // A dialog-type window: its owner keeps it out of the taskbar
+            // and above itself.
             return Qt::Dialog | caption | Qt::WindowMinimizeButtonHint;
         case WindowKind::Modal:
             return Qt::Dialog | caption;
@@ -161,15 +161,6 @@ void CDialog::WireNotifications(QWidget* widget) {
                 [this, button] { OnControlNotify(ControlId(button), Notify::Clicked); });
     }
     widget->installEventFilter(this);
-}
-
-bool CDialog::IsOwnControl(const QWidget* widget) const {
-    // The nearest window that owns the widget must be this one (a page's
-    // field is not a control of the main window that hosts the page).
-    for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
-        if (dynamic_cast<const CDialog*>(w))
-            return w == this;
-    return false;
 }
 
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -133,7 +133,6 @@ private:
     void OnFocusIn(QWidget* control);
     void OnFocusOut(QWidget* control, QFocusEvent* event);
     void ApplyTabOrder();
-    bool IsOwnControl(const QWidget* widget) const;
 
     const DialogTemplate* template_;
     DialogBaseUnits baseUnits_;
