@@ -124,10 +124,6 @@ void SetMessageBoxHandler(BoxHandler handler) {
     g_handler = std::move(handler);
 }
 
-bool IsMessageBoxOpen() {
-    return !g_blocked.empty();
-}
-
 bool IsMessageBoxOpenOver(const QWidget* window) {
     const QWidget* top = window ? window->window() : nullptr;
     for (const auto& blocked : g_blocked)

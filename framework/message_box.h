@@ -44,8 +44,6 @@ void SetMessageBoxHandler(BoxHandler handler);
 // of `window`; that window drops control notifications meanwhile, so a box
 // raised from a focus-lost handler cannot start a chain of boxes.
 bool IsMessageBoxOpenOver(const QWidget* window);
-// True while any box is open.
-bool IsMessageBoxOpen();
 // How many boxes have been shown so far (recorded ones included).
 int MessageBoxesShown();
 
