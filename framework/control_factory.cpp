@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "framework/combo_box.h"
 #include "framework/flat_button.h"
 #include "framework/resources.h"
 
@@ -36,6 +37,7 @@ QWidget* CreateCombo(const ControlTemplate& c, QWidget* parent) {
     combo->setFocusPolicy(FocusPolicyOf(c));
     // The template height covers the drop-down list: one line per 8 units.
     combo->setMaxVisibleItems(qMax(1, (c.height - 14) / 8));
+    MakeClassicComboBox(combo);
     return combo;
 }
 
@@ -53,19 +55,26 @@ QWidget* CreateStatic(const ControlTemplate& c, QWidget* parent) {
     label->setFocusPolicy(Qt::NoFocus);
     label->setMargin(0);
     label->setIndent(0);
-    label->setWordWrap(c.style & Style::WordWrap);
+    // A left-aligned static text breaks its lines to fit its width.
+    const bool left = !(c.style & (Style::Center | Style::Right));
+    label->setWordWrap(left || (c.style & Style::WordWrap));
     return label;
 }
 
-QWidget* CreatePicture(const ControlTemplate& c, QWidget* parent, const DialogBaseUnits& base) {
+QWidget* CreatePicture(const ControlTemplate& c, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setFocusPolicy(Qt::NoFocus);
-    const QRect r = DialogUnitsToPixels(base, c.x, c.y, c.width, c.height);
-    // Drawn afresh at the control's size, so the formula stays crisp.
-    const QPixmap picture =
-        LoadBitmapResource(QString::fromUtf8(c.text).toInt(), r.size(), label->devicePixelRatioF());
-    if (!picture.isNull())
+    // A picture shows its bitmap at the bitmap's own size, from the
+    // control's top-left corner, and the control takes that size, whatever
+    // the template gives it. Drawn afresh for the screen's pixel ratio, so
+    // the formula stays crisp.
+    const int id = QString::fromUtf8(c.text).toInt();
+    const QSize own = BitmapResourceSize(id);
+    const QPixmap picture = LoadBitmapResource(id, own, label->devicePixelRatioF());
+    if (!picture.isNull()) {
         label->setPixmap(picture);
+        label->setFixedSize(own);
+    }
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -87,8 +96,7 @@ int ComboFieldHeight(const DialogBaseUnits& base) {
     return base.height + 8;
 }
 
-QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent,
-                               const DialogBaseUnits& base) {
+QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent, const DialogBaseUnits&) {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
         case ControlKind::Edit:
@@ -121,7 +129,7 @@ QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent,
             return group;
         }
         case ControlKind::Picture:
-            return CreatePicture(c, parent, base);
+            return CreatePicture(c, parent);
         case ControlKind::Icon:
             return CreateIcon(c, parent);
         case ControlKind::Static:

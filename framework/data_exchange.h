@@ -6,10 +6,11 @@
 // that field gets the focus with its text selected, and the members after it
 // keep their values. A put-out writes every member into its control.
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 class CDialog;
-class QWidget;
 
 class CDataExchange {
 public:
@@ -33,7 +34,8 @@ private:
 };
 
 // A plain handle on a template control (to move the focus there, or to fill
-// and read a list).
+// and read a list). It lets go when the control is destroyed, so the first
+// exchange of a window built anew binds it again.
 class CWndRef {
 public:
     QWidget* widget() const { return widget_; }
@@ -46,7 +48,7 @@ public:
     int AddString(const QString& text) const;
 
 private:
-    QWidget* widget_ = nullptr;
+    QPointer<QWidget> widget_;
 };
 
 void DDX_Text(CDataExchange* pDX, int id, float& value);

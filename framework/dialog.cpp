@@ -14,6 +14,7 @@
 #include "framework/control_factory.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_keys.h"
+#include "framework/focus_box.h"
 
 namespace {
 
@@ -32,7 +33,9 @@ Qt::WindowFlags FlagsOf(WindowKind kind) {
         case WindowKind::ChildPage:
             return Qt::Widget;
         case WindowKind::ToolWindow:
-            return Qt::Window | caption | Qt::WindowMinimizeButtonHint;
+            // A dialog-type window: its owner keeps it out of the taskbar
+            // and above itself.
+            return Qt::Dialog | caption | Qt::WindowMinimizeButtonHint;
         case WindowKind::Modal:
             return Qt::Dialog | caption;
         case WindowKind::MainWindow:
@@ -178,15 +181,6 @@ void CDialog::WireNotifications(QWidget* widget) {
     widget->installEventFilter(this);
 }
 
-bool CDialog::IsOwnControl(const QWidget* widget) const {
-    // The nearest window that owns the widget must be this one (a page's
-    // field is not a control of the main window that hosts the page).
-    for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
-        if (dynamic_cast<const CDialog*>(w))
-            return w == this;
-    return false;
-}
-
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget)
@@ -195,25 +189,79 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     if (qobject_cast<QComboBox*>(widget->parentWidget()))
         control = widget->parentWidget();
 
-    if (event->type() == QEvent::KeyPress) {
-        if (ClickPushButtonOnEnter(widget, static_cast<QKeyEvent*>(event)))
-            return true;
-    } else if (event->type() == QEvent::FocusIn) {
-        OnControlNotify(ControlId(control), Notify::SetFocus);
-    } else if (event->type() == QEvent::FocusOut) {
-        // Focus lost counts only when it moves to another control of this
-        // window: not when the window is deactivated or a pop-up opens.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        QWidget* next = QApplication::focusWidget();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next &&
-            next != control && !control->isAncestorOf(next) && IsOwnControl(next))
-            OnControlNotify(ControlId(control), Notify::KillFocus);
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        const ControlTemplate* t = TemplateOf(ControlId(control));
-        if (t && (t->style & Style::Notify) && t->kind == ControlKind::Static)
-            OnControlNotify(t->id, Notify::Clicked);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (ClickPushButtonOnEnter(widget, static_cast<QKeyEvent*>(event)))
+                return true;
+            break;
+        case QEvent::FocusIn:
+            OnFocusIn(control);
+            // A handler that sent the focus on at once: the control never
+            // shows it had it (no caret, no selection).
+            if (!widget->hasFocus())
+                return true;
+            break;
+        case QEvent::FocusOut:
+            OnFocusOut(control, static_cast<QFocusEvent*>(event));
+            break;
+        case QEvent::ReadOnlyChange:
+        case QEvent::EnabledChange:
+            // The colour handler answers by the control's kind, which a
+            // read-only or enabled change alters.
+            for (const auto& entry : controls_)
+                if (entry.widget == control)
+                    ApplyColorsTo(entry);
+            break;
+        case QEvent::MouseButtonRelease: {
+            const ControlTemplate* t = TemplateOf(ControlId(control));
+            if (t && (t->style & Style::Notify) && t->kind == ControlKind::Static)
+                OnControlNotify(t->id, Notify::Clicked);
+            break;
+        }
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CDialog::OnFocusIn(QWidget* control) {
+    OnControlNotify(ControlId(control), Notify::SetFocus);
+}
+
+void CDialog::OnFocusOut(QWidget* control, QFocusEvent* event) {
+    // Focus lost counts only when it moves to another control of the same
+    // top-level window (a page's field losing it to a button of the main
+    // window included): not when the window is deactivated, a pop-up opens
+    // or a box appears.
+    const auto reason = event->reason();
+    QWidget* next = QApplication::focusWidget();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || !next ||
+        next == control || control->isAncestorOf(next) || next->window() != control->window())
+        return;
+    const int boxesBefore = MessageBoxesShown();
+    OnControlNotify(ControlId(control), Notify::KillFocus);
+    if (MessageBoxesShown() != boxesBefore)
+        AfterBoxOnFocusLost(control, next, reason);
+}
+
+void CDialog::DestroyWindow() {
+    if (!created_)
+        return;
+    hide();
+    for (const auto& entry : controls_) {
+        if (entry.adopted) {
+            entry.widget->hide();
+            entry.widget->setParent(nullptr);
+        } else {
+            delete entry.widget;
+        }
+    }
+    controls_.clear();
+    qDeleteAll(radioGroups_);
+    radioGroups_.clear();
+    messageMap_.clear();
+    initialFocus_ = nullptr;
+    created_ = false;
 }
 
 bool CDialog::Create(QWidget* parent) {
@@ -310,7 +358,7 @@ void CDialog::OnCancel() {
 }
 
 bool CDialog::OnControlNotify(int id, int code) {
-    if (exchangeDepth_ > 0 || IsMessageBoxOpen())
+    if (exchangeDepth_ > 0 || IsMessageBoxOpenOver(this))
         return false;
     for (const auto& entry : messageMap_) {
         if (entry.id == id && entry.code == code) {

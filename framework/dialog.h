@@ -37,6 +37,11 @@ public:
     // Creates the window from its template: a page or tool window (modeless,
     // hidden until shown) with the given parent. Runs OnInitDialog.
     bool Create(QWidget* parent);
+    bool IsCreated() const { return created_; }
+    // Destroys the window's controls (the window object and its members
+    // stay), so that the next Create builds it anew from its template.
+    // Control classes of the window's own are let go, not destroyed.
+    void DestroyWindow();
     // Creates the window as a modal dialog and runs it; returns the result
     // given to EndDialog.
     int DoModal(QWidget* parent = nullptr);
@@ -60,6 +65,19 @@ public:
     // Notifications reach the message map only when no exchange runs.
     bool OnControlNotify(int id, int code) override;
     bool InExchange() const { return exchangeDepth_ > 0; }
+
+    // While a QuietScope lives, notifications from the window's own controls
+    // are dropped, as during an exchange (see framework/quiet_field.h).
+    class QuietScope {
+    public:
+        explicit QuietScope(CDialog& dialog) : dialog_(dialog) { ++dialog_.exchangeDepth_; }
+        ~QuietScope() { --dialog_.exchangeDepth_; }
+        QuietScope(const QuietScope&) = delete;
+        QuietScope& operator=(const QuietScope&) = delete;
+
+    private:
+        CDialog& dialog_;
+    };
 
     // Re-applies the colour handler to every control (after a control turns
     // read-only or is disabled, for instance).
@@ -120,8 +138,9 @@ private:
     void StackControls();
     void WireNotifications(QWidget* widget);
     void ApplyColorsTo(const Entry& entry);
+    void OnFocusIn(QWidget* control);
+    void OnFocusOut(QWidget* control, QFocusEvent* event);
     void ApplyTabOrder();
-    bool IsOwnControl(const QWidget* widget) const;
 
     const DialogTemplate* template_;
     DialogBaseUnits baseUnits_;

@@ -36,10 +36,16 @@ int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption =
 using BoxHandler = std::function<int(const BoxRecord&)>;
 void SetMessageBoxHandler(BoxHandler handler);
 
-// True while a box shown through ShowMessageBox is open; windows drop control
-// notifications meanwhile, so a box raised from a focus-lost handler cannot
-// start a chain of boxes.
-bool IsMessageBoxOpen();
+// A box blocks the top-level window of its owner only (a box without an
+// owner blocks every window): the main window's box leaves the open tool
+// windows usable, and a tool window's box leaves the main window usable.
+//
+// True while a box shown through ShowMessageBox blocks the top-level window
+// of `window`; that window drops control notifications meanwhile, so a box
+// raised from a focus-lost handler cannot start a chain of boxes.
+bool IsMessageBoxOpenOver(const QWidget* window);
+// How many boxes have been shown so far (recorded ones included).
+int MessageBoxesShown();
 
 // The caption of boxes without one of their own.
 QString ApplicationName();

@@ -153,6 +153,24 @@ TEST_F(DriveCommands, CommandsActAsAUserWould) {
     EXPECT_EQ(dialog.clicks1005, 4);
 }
 
+TEST_F(DriveCommands, WheelTurnsOverAControlWithoutClicking) {
+    const std::pair<const char*, const char*> rows[] = {
+        // Over a list without the focus: nothing changes, the focus stays.
+        {"focus 1001; wheel 1004 -1; wheel 1003 2; get 1004; get 1003; focused",
+         "1004=乙 | 1003=乙 | focus=1001"},
+        // The focused list turns a notch at a time, either way.
+        {"focus 1004; wheel 1004 -2; get 1004; wheel 1004 1; get 1004", "1004=丙 | 1004=甲"},
+        {"wheel 1007 1; wheel 1008 -1",
+         "refused: control 1007 is hidden | refused: control 1008 is disabled"},
+    };
+    for (const auto& [lines, out] : rows) {
+        printed.clear();
+        for (const QString& line : QString::fromUtf8(lines).split(QStringLiteral("; "))) Run(line);
+        EXPECT_EQ(printed.join(" | "), QString::fromUtf8(out)) << lines;
+    }
+    EXPECT_EQ(dialog.selections1004, 3);
+}
+
 TEST_F(DriveCommands, DumpListsTheTemplateInOrderWithKindNames) {
     Run("dump");
     const char* rows[] = {

@@ -26,6 +26,8 @@ TEST(ScriptLine, ReadsEachFormOfArgument) {
         {"key Space", {Verb::Key, 0, false, 0, "Space"}},
         {"key Shift+Tab", {Verb::Key, 0, false, 0, "Shift+Tab"}},
         {"wait 1500", {Verb::Wait, 0, false, 1500, ""}},
+        {"wheel 1039 -2", {Verb::Wheel, 1039, false, -2, ""}},
+        {"wheel 1039 3", {Verb::Wheel, 1039, false, 3, ""}},
         {"type 1005 12 \r", {Verb::Type, 1005, false, 0, "12 "}},  // CR dropped
     };
     for (const auto& [line, want] : rows) {
@@ -52,6 +54,10 @@ TEST(ScriptLine, RefusesWithReason) {
         {"wait 600001", "wait needs milliseconds from 0 to 600000, not \"600001\""},
         {"get 99999999999", "get needs a control id, not \"99999999999\""},
         {"screenshot ", "screenshot needs a file name"},
+        {"wheel 1039", "wheel needs notches from -100 to 100 other than 0, not \"\""},
+        {"wheel 1039 0", "wheel needs notches from -100 to 100 other than 0, not \"0\""},
+        {"wheel 1039 -101", "wheel needs notches from -100 to 100 other than 0, not \"-101\""},
+        {"wheel x 1", "wheel needs a control id, not \"x\""},
     };
     for (const auto& [line, error] : rows) {
         ScriptLine parsed;

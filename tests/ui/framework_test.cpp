@@ -264,9 +264,11 @@ TEST_F(FrameworkTest, RealBoxFromFocusLostHandlerStartsNoChain) {
     // Close every real box shortly after it opens.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++boxesSeen;
-            box->accept();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                ++boxesSeen;
+                box->accept();
+            }
         }
     });
     closer.start(20);

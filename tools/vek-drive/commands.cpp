@@ -178,6 +178,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Wait(c.number);
         case Verb::Screenshot:
             return Screenshot(text);
+        case Verb::Wheel:
+            return Wheel(c.id, c.number);
     }
 }
 
@@ -445,6 +447,18 @@ void CommandRunner::Wait(int ms) {
     wait_ = &loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void CommandRunner::Wheel(int id, int notches) {
+    // The pointer rests on the control; the wheel turns without a click, so
+    // the focus stays where it is.
+    QWidget* control = UsableControl(id);
+    const auto point = VisiblePointOf(control);
+    if (!point)
+        Fail(QStringLiteral("control %1 is covered").arg(id));
+    MoveMouseTo(control, *point);
+    TurnWheel(control, *point, notches);
+    QCoreApplication::processEvents();
 }
 
 void CommandRunner::Screenshot(const QString& file) const {

@@ -54,6 +54,7 @@ private:
     void Dump() const;
     void Wait(int ms);
     void Screenshot(const QString& file) const;
+    void Wheel(int id, int notches);
 
     WindowTracker& windows_;
     QPointer<QEventLoop> wait_;

@@ -15,6 +15,7 @@ enum class Shape {
     IdOrNone,    // hover 1000, hover none
     IdText,      // type 1005 100
     IdNumber,    // choose 1027 1
+    IdNotches,   // wheel 1039 -2
     KeyName,     // key Enter, key 7
     WindowName,  // window about
     Millis,      // wait 1000
@@ -27,7 +28,7 @@ struct VerbInfo {
     Shape shape;
 };
 
-constexpr std::array<VerbInfo, 20> kVerbs{{
+constexpr std::array<VerbInfo, 21> kVerbs{{
     {"menu", Verb::Menu, Shape::Id},
     {"pick", Verb::Pick, Shape::IdOrNone},
     {"window", Verb::Window, Shape::WindowName},
@@ -48,6 +49,7 @@ constexpr std::array<VerbInfo, 20> kVerbs{{
     {"dump", Verb::Dump, Shape::Nothing},
     {"wait", Verb::Wait, Shape::Millis},
     {"screenshot", Verb::Screenshot, Shape::FileName},
+    {"wheel", Verb::Wheel, Shape::IdNotches},
 }};
 
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
@@ -60,6 +62,8 @@ constexpr std::array<std::string_view, 22> kKeyNames{
 
 // A wait longer than ten minutes is a typing error, not a scenario.
 constexpr int kLongestWait = 600000;
+// More wheel notches than a hand turns at once is a typing error too.
+constexpr int kMostNotches = 100;
 
 // Digits only: ids, indexes and times are never negative in a script.
 std::optional<int> ReadCount(std::string_view text) {
@@ -144,6 +148,22 @@ std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view a
             command.id = *id;
             if (info.verb == Verb::Menu && !IsNavigationCommand(*id))
                 return "menu takes 1000, 1005, 1006 or 32771 to 32792, not " + Quoted(args);
+            return {};
+        }
+        case Shape::IdNotches: {
+            std::string_view head, rest;
+            bool hasRest = false;
+            SplitFirst(args, head, rest, hasRest);
+            const auto id = ReadCount(head);
+            if (!hasArgs || !id)
+                return name + " needs a control id, not " + Quoted(head);
+            command.id = *id;
+            // Away from the user (up) is positive, towards the user negative.
+            const bool down = !rest.empty() && rest.front() == '-';
+            const auto notches = ReadCount(down ? rest.substr(1) : rest);
+            if (!hasRest || !notches || *notches == 0 || *notches > kMostNotches)
+                return name + " needs notches from -100 to 100 other than 0, not " + Quoted(rest);
+            command.number = down ? -*notches : *notches;
             return {};
         }
         case Shape::IdText:

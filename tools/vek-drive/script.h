@@ -35,13 +35,14 @@ enum class Verb {
     Dump,        // dump
     Wait,        // wait MS
     Screenshot,  // screenshot FILE
+    Wheel,       // wheel ID N
 };
 
 struct Command {
     Verb verb = Verb::Dump;
     int id = 0;         // control id, or command id of menu and pick
     bool none = false;  // `pick none`, `hover none`
-    int number = 0;     // item index of choose, milliseconds of wait
+    int number = 0;     // item index of choose, milliseconds of wait, notches of wheel
     std::string text;   // TEXT of type, key name, window name, file name (UTF-8)
 };
 

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "tools/vek-drive/user_input.h"
 
+#include <QtTest/qtestspontaneevent.h>
+
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+#include <cstdlib>
 
 namespace drive {
 namespace {
@@ -96,6 +100,26 @@ void MoveMouseTo(QWidget* widget, QPoint point) {
     if (!window)
         return;
     QTest::mouseMove(window, widget->mapTo(widget->window(), point));
+}
+
+void TurnWheel(QWidget* widget, QPoint point, int notches) {
+    // One notch is 120 eighths of a degree, as every wheel mouse reports it.
+    constexpr int kNotch = 120;
+    const QPointer<QWidget> alive(widget);
+    for (int i = 0; i < std::abs(notches) && alive; ++i) {
+        QWindow* window = WindowHandleOf(widget);
+        if (!window)
+            return;
+        const QPointF inWindow = widget->mapTo(widget->window(), point);
+        const QPointF global = widget->mapToGlobal(point);
+        QWheelEvent wheel(inWindow, global, QPoint(), QPoint(0, notches > 0 ? kNotch : -kNotch),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        // Delivered as the window system delivers it: to the window, which
+        // hands it to the control under the pointer and on to its parents.
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(window, &wheel);
+        QCoreApplication::processEvents();
+    }
 }
 
 void PressKey(QWidget* target, int key, bool keypad, const QString& text,

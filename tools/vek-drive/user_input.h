@@ -34,6 +34,10 @@ void ClickAt(QWidget* widget, QPoint point, bool doubleClick);
 // Moves the mouse pointer to `point` of `widget`.
 void MoveMouseTo(QWidget* widget, QPoint point);
 
+// Turns the mouse wheel by `notches` (positive away from the user) with the
+// pointer at `point` of `widget`, one wheel event a notch.
+void TurnWheel(QWidget* widget, QPoint point, int notches);
+
 // A key press and release on `target`. `key` is a Qt::Key value; `text` is
 // what the key types ("" for keys that type nothing); `held` are the
 // modifier keys held down meanwhile (Shift for Shift+Tab).

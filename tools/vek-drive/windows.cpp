@@ -6,6 +6,7 @@
 
 #include "app/calc_app.h"
 #include "framework/dialog.h"
+#include "framework/tool_window.h"
 #include "tools/vek-drive/user_input.h"
 
 namespace drive {
@@ -31,8 +32,8 @@ bool IsBuilt(const CDialog* dialog) {
            !dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty();
 }
 
-// Ownership in the object tree, across window boundaries (a tool window is
-// a window of its own whose parent is the page that opened it).
+// Ownership in the object tree, across window boundaries (a modal window
+// belongs to the window it was opened over).
 bool IsOwnedBy(const QObject* object, const QObject* owner) {
     for (const QObject* o = object; o; o = o->parent())
         if (o == owner)
@@ -68,7 +69,10 @@ CDialog* FindNamedWindow(const QString& name) {
         auto* dialog = dynamic_cast<CDialog*>(widget);
         if (!dialog || dialog->Template().id != templateId || !IsBuilt(dialog))
             continue;
-        const int score = (page && IsOwnedBy(dialog, page) ? 2 : 0) + (dialog->isVisible() ? 1 : 0);
+        // A tool window belongs to the main window; the page shown is the
+        // one whose button opened it.
+        const bool ofPage = page && (ToolWindowOpener(*dialog) == page || IsOwnedBy(dialog, page));
+        const int score = (ofPage ? 2 : 0) + (dialog->isVisible() ? 1 : 0);
         if (score > bestScore) {
             best = dialog;
             bestScore = score;
