@@ -17,6 +17,7 @@
 #include <limits>
 
 #include "units/catalogue_format.h"
+#include "units/platform_file.h"
 #include "units/utf8.h"
 
 using namespace vek::units;
@@ -188,6 +189,31 @@ TEST_F(CatalogueFile, KindsUnitsAndFactors) {
                    {"体积", "吨", 1},   {"质量", "米", -7},    {"面积", "米", -7}};
     for (const auto& f : factors)
         EXPECT_EQ(c.FactorOf(f.kind, f.name, -7), f.factor) << f.kind << " " << f.name;
+}
+
+// Many distinct kinds, each met again later: the index that keeps listing
+// the kinds one pass over the file finds every kind, in order of first
+// appearance, and the units and factors of each.
+TEST_F(CatalogueFile, ManyKindsInOrderOfFirstAppearance) {
+    constexpr int kKinds = 5000;
+    std::string text;
+    for (int round = 0; round < 2; ++round)
+        for (int k = 0; k < kKinds; ++k)
+            text += "[种类" + std::to_string((k * 7919) % kKinds) + "][1][m]=[" +
+                    std::to_string(round + 2) + "][u" + std::to_string(round) + "]\r\n";
+    Write(text);
+    UnitCatalogue c(path_);
+    ASSERT_EQ(c.Load(), "");
+    const std::vector<std::string> kinds = c.KindsInOrder();
+    ASSERT_EQ(kinds.size(), std::size_t{kKinds});
+    for (int k = 0; k < kKinds; k += 97) {
+        const std::string kind = "种类" + std::to_string((k * 7919) % kKinds);
+        EXPECT_EQ(kinds[k], kind);
+        EXPECT_EQ(c.UnitsOfKind(kind).units, (std::vector<std::string>{"u0", "u1"}));
+        EXPECT_EQ(c.FactorOf(kind, "u1", -7), 3.0f);
+        EXPECT_EQ(c.FactorOf(kind, "m", -7), 1.0f);
+    }
+    EXPECT_FALSE(c.UnitsOfKind("种类" + std::to_string(kKinds)).HasEntries());
 }
 
 TEST_F(CatalogueFile, MissingFileIsCreatedEmpty) {
@@ -420,6 +446,55 @@ TEST_F(CatalogueFile, DamagedContentLoadsAndIsNeverRewritten) {
         after.pop_back();
         EXPECT_EQ(after, before) << c.name;
         catalogue.Close();
+    }
+}
+
+// A loaded catalogue holds the file's text once with a few bytes a line, not
+// its bytes, its text, a line list and three strings per entry at once: the
+// peak memory of a load stays below twice the file's size (measured in a
+// fresh child process; sanitizer builds keep their own books and skip it).
+TEST_F(CatalogueFile, LoadPeaksBelowTwiceTheFileSize) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "memory figures of a sanitizer build say nothing";
+#endif
+    std::string text;
+    for (int i = 0; text.size() < 24u << 20; ++i)
+        text += "[种类" + std::to_string(i % 50) + "][1][米]=[" + std::to_string(i % 1000) +
+                ".5][单位" + std::to_string(i) + "]\r\n";
+    const auto gb = vek::units::platform::Utf8ToGb18030(text);
+    ASSERT_TRUE(gb.has_value());
+    for (const std::string* bytes : {static_cast<const std::string*>(&text), &*gb}) {
+        Write(*bytes);
+        const double fileKiB = static_cast<double>(bytes->size()) / 1024;
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const auto kib = [](const char* key) {
+                std::ifstream status("/proc/self/status");
+                for (std::string word; status >> word;)
+                    if (word == key) {
+                        long value = 0;
+                        status >> value;
+                        return value;
+                    }
+                return -1L;
+            };
+            std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts here
+            const long floor = kib("VmRSS:");
+            UnitCatalogue c(path_);
+            const bool loaded = c.Load().empty() && c.EntryCount() > 0;
+            const long grown = kib("VmHWM:") - floor;
+            ::_exit(::write(fds[1], &grown, sizeof grown) == sizeof grown && loaded ? 0 : 1);
+        }
+        ::close(fds[1]);
+        long grown = 0;
+        ASSERT_EQ(::read(fds[0], &grown, sizeof grown), static_cast<ssize_t>(sizeof grown));
+        ::close(fds[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_LT(grown, 2 * fileKiB) << bytes->size() << " bytes";
     }
 }
 
