@@ -84,6 +84,8 @@ void CheckPieces(const std::string& bytes, std::size_t step) {
         decoder.Feed(std::string_view(bytes).substr(i, step), text);
     decoder.Finish(text);
     Require(text == DecodeCatalogue(bytes));
+    if (whole.Encoding() == FileEncoding::kUtf8)
+        Require(text.size() == whole.DecodedSizeHint());
     Require(IsWellFormedUtf8(text));
 }
 

@@ -82,9 +82,18 @@ void FileSurvey::Feed(std::string_view bytes) {
             break;
         } else {
             invalid_ = true;
+            ++invalidBytes_;
             ++i;
         }
     }
+}
+
+std::uint64_t FileSurvey::DecodedSizeHint() const {
+    if (Encoding() == FileEncoding::kGb18030)
+        return size_ + size_ / 2 + 3;  // a two-byte character takes three in UTF-8
+    // Each invalid byte and a character cut short become U+FFFD (3 bytes).
+    return size_ - (HasBom() ? 3 : 0) + 2 * invalidBytes_ + (pending_.empty() ? 0 : 3) -
+           pending_.size();
 }
 
 FileEncoding FileSurvey::Encoding() const {

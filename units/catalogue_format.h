@@ -46,6 +46,9 @@ public:
     std::size_t IncompleteTail() const { return pending_.size(); }
     std::uint64_t Size() const { return size_; }
     std::uint64_t LineBreaks() const { return lineBreaks_; }
+    // The size of the decoded text when the file is UTF-8; for GB18030 a
+    // bound that holds unless bytes are invalid.
+    std::uint64_t DecodedSizeHint() const;
 
 private:
     std::uint64_t size_ = 0;
@@ -55,6 +58,7 @@ private:
     bool ascii_ = true;
     bool nonAsciiSequence_ = false;
     bool invalid_ = false;
+    std::uint64_t invalidBytes_ = 0;  // bytes that start no UTF-8 sequence
     char last_ = 0;
 };
 

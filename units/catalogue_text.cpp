@@ -2,6 +2,9 @@
 #include "units/catalogue_text.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 #include "units/catalogue_format.h"
 
@@ -114,21 +117,25 @@ platform::FileStatus ReadCatalogue(
     const std::function<platform::FileStatus(const platform::ChunkSink&)>& read,
     CatalogueText& text) {
     text.Clear();
-    FileSurvey survey;
-    if (auto status = read([&](std::string_view bytes) { survey.Feed(bytes); }); !status.Ok())
-        return status;
-    // Each byte decodes to at most three (an invalid one becomes U+FFFD).
-    // The room is only reserved: what the text does not fill is never
-    // touched and so takes no memory, and the text is never copied to grow.
-    std::string decoded;
-    decoded.reserve(static_cast<std::size_t>(survey.Size()) * 3 + 3);
-    CatalogueDecoder decoder(survey);
-    if (auto status = read([&](std::string_view bytes) { decoder.Feed(bytes, decoded); });
-        !status.Ok())
-        return status;
-    decoder.Finish(decoded);
-    text = CatalogueText(std::move(decoded));
-    return {};
+    try {
+        FileSurvey survey;
+        if (auto status = read([&](std::string_view bytes) { survey.Feed(bytes); }); !status.Ok())
+            return status;
+        // Room for the whole text at once, so that it is never copied to grow.
+        std::string decoded;
+        decoded.reserve(static_cast<std::size_t>(survey.DecodedSizeHint()));
+        CatalogueDecoder decoder(survey);
+        if (auto status = read([&](std::string_view bytes) { decoder.Feed(bytes, decoded); });
+            !status.Ok())
+            return status;
+        decoder.Finish(decoded);
+        text = CatalogueText(std::move(decoded));
+        return {};
+    } catch (const std::bad_alloc&) {
+        // A large file on a machine short of memory: a message, not a crash.
+        text.Clear();
+        return {platform::FileFault::kOther, std::strerror(ENOMEM)};
+    }
 }
 
 }  // namespace vek::units

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -189,6 +190,42 @@ TEST_F(CatalogueFaults, SecondProcessIsRefusedAndTheFirstKeepsItsLines) {
         EXPECT_EQ(entries[k],
                   (UnitEntry{"长度", 1, "米", static_cast<float>(k), "u" + std::to_string(k)}));
     for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) ::close(fd);
+}
+
+std::uint64_t HashOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::uint64_t hash = 14695981039346656037u;  // FNV-1a
+    std::vector<char> buffer(1 << 20);
+    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+            hash = (hash ^ static_cast<unsigned char>(buffer[i])) * 1099511628211u;
+    return hash;
+}
+
+// 100 MB of text, GB18030 with a stray invalid byte now and then: it loads
+// whole, every line one entry, and loading writes nothing.
+TEST_F(CatalogueFaults, HundredMegabytesOfTextLoadAndStayUntouched) {
+    const std::string line = "[\xB3\xA4\xB6\xC8][1][\xC3\xD7]=[0.001][\xC7\xA7\xC3\xD7]\r\n";
+    const std::string odd = "[\xB3\xA4\xB6\xC8][1][\xC3\xD7]=[2][\x80\xFF]\r\n";
+    std::size_t lines = 0;
+    {
+        std::string block;
+        for (int i = 0; i < 1000; ++i) block += i == 500 ? odd : line;
+        std::ofstream out(path_, std::ios::binary);
+        for (std::size_t size = 0; size < 100u << 20; size += block.size(), lines += 1000)
+            out << block;
+    }
+    const std::uint64_t hash = HashOf(path_);
+    UnitCatalogue c(path_);
+    ASSERT_EQ(c.Load(), "");
+    EXPECT_EQ(c.EntryCount(), lines);
+    EXPECT_EQ(c.KindsInOrder(), std::vector<std::string>{"长度"});
+    EXPECT_EQ(c.Entry(lines - 1), (UnitEntry{"长度", 1, "米", 0.001f, "千米"}));
+    EXPECT_EQ(c.Entry(500), (UnitEntry{"长度", 1, "米", 2, "\uFFFD\uFFFD"}));
+    EXPECT_EQ(c.UnitsOfKind("长度").units.size(), lines);
+    EXPECT_EQ(c.FactorOf("长度", "\uFFFD\uFFFD", -1), 2.0f);
+    c.Close();
+    EXPECT_EQ(HashOf(path_), hash);
 }
 
 }  // namespace
