@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace vek::text {
@@ -35,8 +35,7 @@ std::string WidenExponent(std::string s) {
 }
 
 // Checks the C decimal syntax: [sign] (digits [. [digits]] | . digits)
-// [e|E [sign] digits]. Returns the position of the first mantissa digit
-// or point, or npos when the text is not such a number.
+// [e|E [sign] digits], the exponent with any number of digits.
 bool IsDecimalNumber(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
@@ -61,32 +60,41 @@ bool IsDecimalNumber(std::string_view s) {
     return i == s.size();
 }
 
-// The decimal exponent of the leading significant digit of a valid number
-// ("123.4" -> 2, "0.05" -> -2); used only to tell overflow from underflow.
-long LeadingExponent(std::string_view s) {
+// Whether a valid number that lies beyond the double range is too large (an
+// infinity) rather than too small (a zero): the decimal exponent of its
+// leading non-zero digit ("123.4" -> 2, "0.05" -> -2) plus the written
+// exponent is positive. The written exponent may have any number of digits,
+// so it is read with saturation: beyond a billion its exact value no longer
+// matters, and nothing can overflow.
+bool BeyondRangeIsLarge(std::string_view s) {
+    constexpr long long kSaturation = 1'000'000'000;
     std::size_t i = (s[0] == '+' || s[0] == '-') ? 1 : 0;
-    long position = 0;  // exponent of the digit at i
-    long intDigits = 0;
-    for (std::size_t k = i; k < s.size() && IsDigit(s[k]); ++k) ++intDigits;
-    position = intDigits - 1;
-    long lead = LONG_MIN;
+    long long position = 0;  // exponent of the digit at i
+    for (std::size_t k = i; k < s.size() && IsDigit(s[k]); ++k) ++position;
+    --position;
+    bool nonZero = false;
     for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
         if (s[i] == '.')
             continue;
         if (s[i] != '0') {
-            lead = position;
+            nonZero = true;
             break;
         }
         --position;
     }
-    if (lead == LONG_MIN)
-        return LONG_MIN;
-    const auto e = s.find_first_of("eE");
-    if (e != std::string_view::npos) {
-        long exponent = std::strtol(std::string(s.substr(e + 1)).c_str(), nullptr, 10);
-        lead += exponent;
+    if (!nonZero)
+        return false;
+    long long exponent = 0;
+    if (const auto e = s.find_first_of("eE"); e != std::string_view::npos) {
+        std::size_t k = e + 1;
+        const bool negative = k < s.size() && s[k] == '-';
+        if (k < s.size() && (s[k] == '+' || s[k] == '-'))
+            ++k;
+        for (; k < s.size(); ++k) exponent = std::min(exponent * 10 + (s[k] - '0'), kSaturation);
+        if (negative)
+            exponent = -exponent;
     }
-    return lead;
+    return position + exponent > 0;
 }
 
 }  // namespace
@@ -131,8 +139,7 @@ std::optional<double> ParseDouble(std::string_view text) {
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         const bool negative = s[0] == '-';
-        const long lead = LeadingExponent(s);
-        if (lead != LONG_MIN && lead > 0)
+        if (BeyondRangeIsLarge(s))
             value = negative ? -std::numeric_limits<double>::infinity()
                              : std::numeric_limits<double>::infinity();
         else

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "units/catalogue_format.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -12,10 +13,6 @@
 
 namespace vek::units {
 namespace {
-
-bool StartsWithBom(std::string_view bytes) {
-    return bytes.substr(0, 3) == kUtf8Bom;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -53,37 +50,112 @@ std::string_view Mid(std::string_view line, long start, long count) {
 
 }  // namespace
 
-FileEncoding DetectEncoding(std::string_view fileBytes) {
-    if (StartsWithBom(fileBytes))
+void FileSurvey::Feed(std::string_view bytes) {
+    if (bytes.empty())
+        return;
+    if (head_.size() < 3)
+        head_.append(bytes.substr(0, 3 - head_.size()));
+    size_ += bytes.size();
+    last_ = bytes.back();
+    for (const char c : bytes) {
+        lineBreaks_ += c == '\n';
+        ascii_ = ascii_ && static_cast<unsigned char>(c) < 0x80;
+    }
+    std::string joined;
+    std::string_view s = bytes;
+    if (!pending_.empty()) {
+        joined = std::move(pending_);
+        pending_.clear();
+        joined.append(bytes);
+        s = joined;
+    }
+    for (std::size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        if (const std::size_t length = Utf8SequenceLength(s, i); length > 0) {
+            nonAsciiSequence_ = true;
+            i += length;
+        } else if (IsIncompleteUtf8(s.substr(i))) {
+            pending_ = std::string(s.substr(i));  // completed by the next piece, or cut short
+            break;
+        } else {
+            invalid_ = true;
+            ++invalidBytes_;
+            ++i;
+        }
+    }
+}
+
+std::uint64_t FileSurvey::DecodedSizeHint() const {
+    if (Encoding() == FileEncoding::kGb18030)
+        return size_ + size_ / 2 + 3;  // a two-byte character takes three in UTF-8
+    // Each invalid byte and a character cut short become U+FFFD (3 bytes).
+    return size_ - (HasBom() ? 3 : 0) + 2 * invalidBytes_ + (pending_.empty() ? 0 : 3) -
+           pending_.size();
+}
+
+FileEncoding FileSurvey::Encoding() const {
+    if (HasBom())
         return FileEncoding::kUtf8;
-    if (IsAscii(fileBytes) || !IsWellFormedUtf8(fileBytes))
-        return FileEncoding::kGb18030;
-    return FileEncoding::kUtf8;
+    return invalid_ || !nonAsciiSequence_ ? FileEncoding::kGb18030 : FileEncoding::kUtf8;
+}
+
+void CatalogueDecoder::Feed(std::string_view bytes, std::string& out) {
+    const std::size_t skipped = std::min(skip_, bytes.size());
+    bytes.remove_prefix(skipped);
+    skip_ -= skipped;
+    if (encoding_ == FileEncoding::kGb18030)
+        return gb18030_.Feed(bytes, out);
+    std::string joined;
+    std::string_view s = bytes;
+    if (!pending_.empty()) {
+        joined = std::move(pending_);
+        pending_.clear();
+        joined.append(bytes);
+        s = joined;
+    }
+    std::size_t run = 0;  // start of the well-formed bytes not yet copied
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t length = Utf8SequenceLength(s, i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        out.append(s.substr(run, i - run));
+        if (IsIncompleteUtf8(s.substr(i))) {
+            pending_ = std::string(s.substr(i));
+            return;
+        }
+        out += kReplacementChar;
+        run = ++i;
+    }
+    out.append(s.substr(run));
+}
+
+void CatalogueDecoder::Finish(std::string& out) {
+    if (encoding_ == FileEncoding::kGb18030)
+        return gb18030_.Finish(out);
+    if (!pending_.empty())
+        out += kReplacementChar;  // a character cut short at the end
+    pending_.clear();
+}
+
+FileEncoding DetectEncoding(std::string_view fileBytes) {
+    FileSurvey survey;
+    survey.Feed(fileBytes);
+    return survey.Encoding();
 }
 
 std::string DecodeCatalogue(std::string_view fileBytes) {
-    if (DetectEncoding(fileBytes) == FileEncoding::kGb18030)
-        return platform::Gb18030ToUtf8(fileBytes);
-    if (StartsWithBom(fileBytes))
-        fileBytes.remove_prefix(kUtf8Bom.size());
-    return SanitizeUtf8(fileBytes);
-}
-
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (next > end && !line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = next;
-    }
-    return lines;
+    FileSurvey survey;
+    survey.Feed(fileBytes);
+    CatalogueDecoder decoder(survey);
+    std::string text;
+    decoder.Feed(fileBytes, text);
+    decoder.Finish(text);
+    return text;
 }
 
 double ReadLeadingNumber(std::string_view text) {
@@ -157,7 +229,7 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
-UnitEntry ParseEntryLine(std::string_view line) {
+EntryFields ParseEntryFields(std::string_view line) {
     // Brackets are ASCII and never occur inside a UTF-8 sequence, so byte
     // positions give the same fields as character positions.
     std::string_view fields[5];
@@ -169,22 +241,18 @@ UnitEntry ParseEntryLine(std::string_view line) {
         a = p + 1;
         b = q + 1;
     }
-    UnitEntry entry;
-    entry.kind = std::string(fields[0]);
-    entry.baseQuantity = ToSingle(ReadLeadingNumber(fields[1]));
-    entry.baseUnit = std::string(fields[2]);
-    entry.quantity = ToSingle(ReadLeadingNumber(fields[3]));
-    entry.unit = std::string(fields[4]);
-    return entry;
+    return {fields[0], fields[1], fields[2], fields[3], fields[4]};
 }
 
-std::vector<UnitEntry> ParseCatalogue(std::string_view fileBytes) {
-    const std::string text = DecodeCatalogue(fileBytes);
-    const auto lines = SplitLines(text);
-    std::vector<UnitEntry> entries;
-    entries.reserve(lines.size());
-    for (const auto line : lines) entries.push_back(ParseEntryLine(line));
-    return entries;
+UnitEntry ParseEntryLine(std::string_view line) {
+    const EntryFields fields = ParseEntryFields(line);
+    UnitEntry entry;
+    entry.kind = std::string(fields.kind);
+    entry.baseQuantity = ToSingle(ReadLeadingNumber(fields.baseQuantity));
+    entry.baseUnit = std::string(fields.baseUnit);
+    entry.quantity = ToSingle(ReadLeadingNumber(fields.quantity));
+    entry.unit = std::string(fields.unit);
+    return entry;
 }
 
 std::string BuildEntryLine(std::string_view kind, std::string_view baseQuantityText,
@@ -199,19 +267,25 @@ std::string BuildEntryLine(std::string_view kind, std::string_view baseQuantityT
     return line;
 }
 
-std::optional<std::string> EncodeAppendix(std::string_view fileBytes, std::string_view utf8Line) {
-    std::string_view body = fileBytes;
-    if (StartsWithBom(body))
-        body.remove_prefix(kUtf8Bom.size());
-    std::string appendix;
+std::optional<Appendix> EncodeAppendix(const FileSurvey& file, std::string_view utf8Line) {
+    Appendix appendix;
     // Without this break the new entry would continue the last line and be
     // lost on the next read (only a line's first five fields count).
-    if (!body.empty() && body.back() != '\n')
-        appendix = "\r\n";
+    const std::string_view lineBreak =
+        file.IsEmptyBody() || file.EndsWithLineBreak() ? std::string_view() : "\r\n";
 
     const std::string line = SanitizeUtf8(utf8Line);
-    if (DetectEncoding(fileBytes) == FileEncoding::kUtf8)
-        return appendix + line;
+    if (file.Encoding() == FileEncoding::kUtf8) {
+        if (file.IncompleteTail() > 0) {
+            // The cut character reads as U+FFFD; writing that in its place
+            // keeps the last line as it read and the file valid UTF-8.
+            appendix.replaceLast = file.IncompleteTail();
+            appendix.bytes = std::string(kReplacementChar) + "\r\n" + line;
+        } else {
+            appendix.bytes = std::string(lineBreak) + line;
+        }
+        return appendix;
+    }
 
     const auto encoded = platform::Utf8ToGb18030(line);
     if (!encoded)
@@ -220,9 +294,9 @@ std::optional<std::string> EncodeAppendix(std::string_view fileBytes, std::strin
     // UTF-8. Should the GB18030 bytes of the line happen to form such UTF-8
     // (short names like "录" do), the reload would misread every name; the
     // line then goes in as UTF-8, which reads back exactly.
-    if (IsAscii(fileBytes) && !IsAscii(*encoded) && IsWellFormedUtf8(*encoded))
-        return appendix + line;
-    return appendix + *encoded;
+    const bool asUtf8 = file.IsAscii() && !IsAscii(*encoded) && IsWellFormedUtf8(*encoded);
+    appendix.bytes = std::string(lineBreak) + (asUtf8 ? line : *encoded);
+    return appendix;
 }
 
 }  // namespace vek::units

@@ -38,12 +38,54 @@ FileStatus FromErrno(int error) {
     return status;
 }
 
-FileStatus ReadDescriptor(int fd, std::string& bytes) {
-    bytes.clear();
+FileStatus Fault(FileFault fault, std::string reason) {
+    return {fault, std::move(reason)};
+}
+
+FileStatus TooLarge() {
+    return Fault(FileFault::kTooLarge, "larger than 256 MB");
+}
+
+// Refuses what is not a regular file, and a file too large to read.
+FileStatus CheckDescriptor(int fd) {
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        return FromErrno(errno);
+    if (S_ISDIR(info.st_mode))
+        return FromErrno(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return Fault(FileFault::kOther, "不是普通文件");
+    if (static_cast<std::uint64_t>(info.st_size) > kMaxCatalogueBytes)
+        return TooLarge();
+    return {};
+}
+
+// Opens without waiting (a pipe without a writer would block an ordinary
+// open for reading), then refuses anything but a regular file of a
+// readable size. Returns -1 with the status set on failure.
+int OpenChecked(const std::string& path, int flags, FileStatus& status) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        status = FromErrno(errno);
+        return -1;
+    }
+    status = CheckDescriptor(fd);
+    if (!status.Ok()) {
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+FileStatus ReadDescriptor(int fd, const ChunkSink& sink) {
     char buffer[65536];
-    off_t offset = 0;
+    std::uint64_t offset = 0;
     for (;;) {
-        const ssize_t n = pread(fd, buffer, sizeof buffer, offset);
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(offset));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -51,8 +93,10 @@ FileStatus ReadDescriptor(int fd, std::string& bytes) {
         }
         if (n == 0)
             return {};
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        offset += n;
+        offset += static_cast<std::uint64_t>(n);
+        if (offset > kMaxCatalogueBytes)  // grown since it was opened
+            return TooLarge();
+        sink(std::string_view(buffer, static_cast<std::size_t>(n)));
     }
 }
 
@@ -93,13 +137,10 @@ bool Convert(const char* to, const char* from, std::string_view input, std::stri
 
 FileStatus LockedFile::Open(const std::string& path, bool create) {
     Close();
-    const int flags = O_RDWR | O_APPEND | O_CLOEXEC | (create ? O_CREAT : 0);
-    int fd;
-    do {
-        fd = ::open(path.c_str(), flags, 0666);
-    } while (fd < 0 && errno == EINTR);
+    FileStatus status;
+    const int fd = OpenChecked(path, O_RDWR | (create ? O_CREAT : 0), status);
     if (fd < 0)
-        return FromErrno(errno);
+        return status;
     // flock locks the open file description, so a second open in this very
     // process is refused as well as another process.
     int locked;
@@ -115,29 +156,51 @@ FileStatus LockedFile::Open(const std::string& path, bool create) {
     return {};
 }
 
-FileStatus LockedFile::ReadAll(std::string& bytes) const {
+FileStatus LockedFile::ReadChunks(const ChunkSink& sink) const {
     if (!IsOpen())
         return FromErrno(EBADF);
-    return ReadDescriptor(static_cast<int>(handle_), bytes);
+    if (FileStatus status = CheckDescriptor(static_cast<int>(handle_)); !status.Ok())
+        return status;
+    return ReadDescriptor(static_cast<int>(handle_), sink);
 }
 
-FileStatus LockedFile::Append(std::string_view bytes) {
+FileStatus LockedFile::Size(std::uint64_t& size) const {
+    struct stat info;
     if (!IsOpen())
         return FromErrno(EBADF);
-    const int fd = static_cast<int>(handle_);
-    struct stat before;
-    if (::fstat(fd, &before) != 0)
+    if (::fstat(static_cast<int>(handle_), &info) != 0)
         return FromErrno(errno);
+    size = static_cast<std::uint64_t>(info.st_size);
+    return {};
+}
+
+FileStatus LockedFile::Append(std::string_view bytes, std::size_t replaceLast) {
+    std::uint64_t size = 0;
+    if (FileStatus status = Size(size); !status.Ok())
+        return status;
+    const int fd = static_cast<int>(handle_);
+    if (replaceLast > size)
+        replaceLast = static_cast<std::size_t>(size);
+    const auto offset = static_cast<off_t>(size - replaceLast);
+    if (size - replaceLast + bytes.size() > kMaxCatalogueBytes)
+        return TooLarge();
+    // The bytes to be replaced, to put back should the write fail halfway.
+    std::string replaced(replaceLast, '\0');
+    if (replaceLast > 0 &&
+        ::pread(fd, replaced.data(), replaceLast, offset) != static_cast<ssize_t>(replaceLast))
+        return FromErrno(errno ? errno : EIO);
     ssize_t written;
     do {
-        written = ::write(fd, bytes.data(), bytes.size());
+        written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
     } while (written < 0 && errno == EINTR);
     if (written < 0)
         return FromErrno(errno);
     if (static_cast<std::size_t>(written) != bytes.size()) {
         // Only part of the line fit (a full disk): take it back rather than
         // leave half an entry in the file.
-        (void)::ftruncate(fd, before.st_size);
+        (void)::ftruncate(fd, static_cast<off_t>(size));
+        if (replaceLast > 0)
+            (void)::pwrite(fd, replaced.data(), replaceLast, offset);
         return FromErrno(ENOSPC);
     }
     if (::fsync(fd) != 0 && errno != EINVAL)
@@ -152,33 +215,81 @@ void LockedFile::Close() {
     handle_ = kNoHandle;
 }
 
-FileStatus ReadFileBytes(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    int fd;
-    do {
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
+FileStatus ReadFileChunks(const std::string& path, const ChunkSink& sink) {
+    FileStatus status;
+    const int fd = OpenChecked(path, O_RDONLY, status);
     if (fd < 0)
-        return FromErrno(errno);
-    const FileStatus status = ReadDescriptor(fd, bytes);
+        return status;
+    status = ReadDescriptor(fd, sink);
     ::close(fd);
     return status;
 }
 
+Gb18030Decoder::Gb18030Decoder() {
+    iconv_t cd = iconv_open("UTF-8", "GB18030");
+    converter_ = cd == reinterpret_cast<iconv_t>(-1) ? nullptr : static_cast<void*>(cd);
+}
+
+Gb18030Decoder::~Gb18030Decoder() {
+    if (converter_)
+        iconv_close(static_cast<iconv_t>(converter_));
+}
+
+void Gb18030Decoder::Feed(std::string_view bytes, std::string& out) {
+    if (pending_.empty())
+        return Run(bytes, false, out);
+    std::string joined = std::move(pending_);
+    pending_.clear();
+    joined.append(bytes);
+    Run(joined, false, out);
+}
+
+void Gb18030Decoder::Finish(std::string& out) {
+    std::string rest = std::move(pending_);
+    pending_.clear();
+    Run(rest, true, out);
+}
+
+void Gb18030Decoder::Run(std::string_view bytes, bool last, std::string& out) {
+    if (!converter_) {
+        // Without a converter only ASCII can be read; nothing is dropped.
+        for (const char c : bytes) {
+            if (static_cast<unsigned char>(c) < 0x80)
+                out += c;
+            else
+                out += kReplacementChar;
+        }
+        return;
+    }
+    const auto cd = static_cast<iconv_t>(converter_);
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char buffer[4096];
+    while (inLeft > 0) {
+        char* o = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t result = iconv(cd, &in, &inLeft, &o, &outLeft);
+        const int error = errno;
+        out.append(buffer, static_cast<std::size_t>(o - buffer));
+        if (result != static_cast<std::size_t>(-1) || error == E2BIG)
+            continue;
+        if (error == EINVAL && !last) {
+            pending_.assign(in, inLeft);  // completed by the next piece
+            return;
+        }
+        // EILSEQ (no valid sequence here) or EINVAL (cut short at the end).
+        out += kReplacementChar;
+        ++in;
+        --inLeft;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+}
+
 std::string Gb18030ToUtf8(std::string_view bytes) {
     std::string out;
-    const bool converted =
-        Convert("UTF-8", "GB18030", bytes, out, [](std::string& o) { o += kReplacementChar; });
-    if (converted)
-        return out;
-    // Without a converter only ASCII can be read; nothing is dropped.
-    out.clear();
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) < 0x80)
-            out += c;
-        else
-            out += kReplacementChar;
-    }
+    Gb18030Decoder decoder;
+    decoder.Feed(bytes, out);
+    decoder.Finish(out);
     return out;
 }
 

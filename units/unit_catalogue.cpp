@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "units/catalogue_format.h"
-#include "units/unit_lookup.h"
 #include "units/utf8.h"
 
 namespace platform = vek::units::platform;
@@ -29,6 +28,8 @@ std::string MessageFor(const platform::FileStatus& status, const std::string& na
             return "没有权限打开 " + name + "。";
         case platform::FileFault::kReadOnlyDisk:
             return name + " 所在的磁盘是只读的。";
+        case platform::FileFault::kTooLarge:
+            return name + " 太大，无法打开。";
         case platform::FileFault::kOther:
             break;
     }
@@ -54,34 +55,29 @@ std::string UnitCatalogue::OpenFile() {
 }
 
 std::string UnitCatalogue::Reload() {
-    std::string bytes;
-    const auto status = file_.ReadAll(bytes);
-    if (!status.Ok()) {
-        entries_.clear();
-        return ErrorText(status);
-    }
-    entries_ = ParseContent(bytes);
-    return {};
+    const auto status = vek::units::ReadCatalogue(
+        [this](const platform::ChunkSink& sink) { return file_.ReadChunks(sink); }, text_);
+    return status.Ok() ? std::string() : ErrorText(status);
 }
 
 std::string UnitCatalogue::Load() {
     if (std::string error = OpenFile(); !error.empty()) {
-        entries_.clear();  // nothing is read from a file that is not open
+        text_.Clear();  // nothing is read from a file that is not open
         return error;
     }
     return Reload();
 }
 
 std::vector<std::string> UnitCatalogue::KindsInOrder() const {
-    return ::KindsInOrder(entries_);
+    return text_.KindsInOrder();
 }
 
 KindUnits UnitCatalogue::UnitsOfKind(std::string_view kind) const {
-    return ::UnitsOfKind(entries_, kind);
+    return text_.UnitsOfKind(kind);
 }
 
 float UnitCatalogue::FactorOf(std::string_view kind, std::string_view name, float current) const {
-    return ::FactorOf(entries_, kind, name, current);
+    return text_.FactorOf(kind, name, current);
 }
 
 std::string UnitCatalogue::AppendEntry(std::string_view kind, std::string_view baseQuantityText,
@@ -90,34 +86,42 @@ std::string UnitCatalogue::AppendEntry(std::string_view kind, std::string_view b
     if (std::string error = OpenFile(); !error.empty())
         return error;
     // The file's present content decides the encoding of the line and
-    // whether a line break must come first.
-    std::string bytes;
-    if (const auto status = file_.ReadAll(bytes); !status.Ok())
+    // whether a line break must come first; it is surveyed piece by piece.
+    vek::units::FileSurvey survey;
+    if (const auto status = file_.ReadChunks([&](std::string_view bytes) { survey.Feed(bytes); });
+        !status.Ok())
         return ErrorText(status);
     const auto appendix = vek::units::EncodeAppendix(
-        bytes, vek::units::BuildEntryLine(kind, baseQuantityText, baseUnit, quantityText, unit));
+        survey, vek::units::BuildEntryLine(kind, baseQuantityText, baseUnit, quantityText, unit));
     if (!appendix)
         return ErrorText({platform::FileFault::kOther, "no GB18030 converter on this system"});
-    if (const auto status = file_.Append(*appendix); !status.Ok())
+    if (const auto status = file_.Append(appendix->bytes, appendix->replaceLast); !status.Ok())
         return ErrorText(status);
     return Reload();
 }
 
 void UnitCatalogue::Close() {
     file_.Close();
-    entries_.clear();
+    text_.Clear();
 }
 
 std::string UnitCatalogue::ReadOnly(const std::string& path, std::vector<UnitEntry>& entries) {
     entries.clear();
-    std::string bytes;
-    const auto status = platform::ReadFileBytes(path, bytes);
+    vek::units::CatalogueText text;
+    const auto status = vek::units::ReadCatalogue(
+        [&path](const platform::ChunkSink& sink) { return platform::ReadFileChunks(path, sink); },
+        text);
     if (!status.Ok())
         return vek::units::TruncateUtf8(MessageFor(status, FileNameOf(path)), kMaxErrorChars);
-    entries = ParseContent(bytes);
+    entries.reserve(text.LineCount());
+    for (std::size_t i = 0; i < text.LineCount(); ++i) entries.push_back(text.Entry(i));
     return {};
 }
 
 std::vector<UnitEntry> UnitCatalogue::ParseContent(std::string_view fileBytes) {
-    return vek::units::ParseCatalogue(fileBytes);
+    const auto text = vek::units::CatalogueText::FromBytes(fileBytes);
+    std::vector<UnitEntry> entries;
+    entries.reserve(text.LineCount());
+    for (std::size_t i = 0; i < text.LineCount(); ++i) entries.push_back(text.Entry(i));
+    return entries;
 }

@@ -13,11 +13,13 @@
 // The file stays open and exclusively locked from Load to Close, so a second
 // copy of the program reports it busy instead of writing over it. Failures
 // come back as texts for the user (empty on success), never as exceptions.
+// The file's text is held once; entries are cut from their lines on demand.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "units/catalogue_text.h"
 #include "units/platform_file.h"
 #include "units/unit_entry.h"
 
@@ -30,8 +32,9 @@ public:
 
     // Opens and locks the file when it is not open (first as an existing
     // file, then creating it empty when missing) and rebuilds the entries
-    // from its whole content. When it cannot be opened the catalogue is
-    // empty and the error text is returned.
+    // from its whole content. When it cannot be opened or read (not a
+    // regular file, larger than 256 MB) the catalogue is empty and the error
+    // text is returned.
     std::string Load();
 
     // Distinct kinds in order of first appearance (the empty kind included).
@@ -52,7 +55,9 @@ public:
     // the file's encoding, texts verbatim, in one write that is flushed; then
     // reloads from the same, still locked file. Opens and locks the file
     // first when it is not open. On failure returns the error text, leaves
-    // the file as it was and does not reload.
+    // the file as it was and does not reload. When the file ends in a UTF-8
+    // character cut short, that character's bytes become the U+FFFD they
+    // read as, so the file stays UTF-8 and its last line reads as before.
     std::string AppendEntry(std::string_view kind, std::string_view baseQuantityText,
                             std::string_view baseUnit, std::string_view quantityText,
                             std::string_view unit);
@@ -61,7 +66,8 @@ public:
     void Close();
 
     bool IsOpen() const { return file_.IsOpen(); }
-    const std::vector<UnitEntry>& Entries() const { return entries_; }
+    std::size_t EntryCount() const { return text_.LineCount(); }
+    UnitEntry Entry(std::size_t i) const { return text_.Entry(i); }
     const std::string& Path() const { return path_; }
 
     // Reads a catalogue without creating, locking or writing anything (for
@@ -69,7 +75,7 @@ public:
     // entries is empty on failure.
     static std::string ReadOnly(const std::string& path, std::vector<UnitEntry>& entries);
 
-    // The entries that the given file content holds.
+    // The entries that the given file content holds (for tests and tools).
     static std::vector<UnitEntry> ParseContent(std::string_view fileBytes);
 
 private:
@@ -79,5 +85,5 @@ private:
 
     std::string path_;
     vek::units::platform::LockedFile file_;
-    std::vector<UnitEntry> entries_;
+    vek::units::CatalogueText text_;
 };

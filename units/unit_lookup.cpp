@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "units/unit_lookup.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 std::vector<std::string> KindsInOrder(const std::vector<UnitEntry>& entries) {
+    // A set of the kinds met so far keeps this one pass over the entries,
+    // however many distinct kinds there are.
+    std::unordered_set<std::string_view> seen;
     std::vector<std::string> kinds;
     for (const auto& entry : entries)
-        if (std::find(kinds.begin(), kinds.end(), entry.kind) == kinds.end())
+        if (seen.insert(entry.kind).second)
             kinds.push_back(entry.kind);
     return kinds;
 }

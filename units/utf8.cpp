@@ -8,34 +8,57 @@ bool IsContinuation(unsigned char c) {
     return (c & 0xC0) == 0x80;
 }
 
+// The length a sequence with this lead byte has, and the range its second
+// byte must lie in (which excludes overlong forms, surrogates and values
+// beyond U+10FFFF); 0 for a byte that starts no multi-byte sequence.
+std::size_t LeadLength(unsigned char lead, unsigned char& low, unsigned char& high) {
+    low = 0x80;
+    high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+        return 4;
+    }
+    return 0;
+}
+
 }  // namespace
+
+bool IsIncompleteUtf8(std::string_view s) {
+    if (s.empty())
+        return false;
+    unsigned char low, high;
+    const std::size_t length = LeadLength(static_cast<unsigned char>(s[0]), low, high);
+    if (length == 0 || s.size() >= length)
+        return false;
+    for (std::size_t k = 1; k < s.size(); ++k) {
+        const auto c = static_cast<unsigned char>(s[k]);
+        if (k == 1 ? (c < low || c > high) : !IsContinuation(c))
+            return false;
+    }
+    return true;
+}
 
 std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
     const auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = at(i);
     if (lead < 0x80)
         return 1;
-    std::size_t length = 0;
-    // The range of the second byte excludes overlong forms, surrogates and
-    // values beyond U+10FFFF.
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
+    unsigned char low, high;
+    const std::size_t length = LeadLength(lead, low, high);
+    if (length == 0)
         return 0;
-    }
     if (i + length > s.size())
         return 0;
     if (at(i + 1) < low || at(i + 1) > high)

@@ -13,6 +13,10 @@ namespace vek::units {
 // surrogate, value beyond U+10FFFF, or a sequence cut short).
 std::size_t Utf8SequenceLength(std::string_view s, std::size_t i);
 
+// True when s is a proper, non-empty beginning of a well-formed sequence:
+// what is left when a save is cut in the middle of a character.
+bool IsIncompleteUtf8(std::string_view s);
+
 bool IsAscii(std::string_view s);
 
 // True when s holds no ill-formed sequence (ASCII-only text included).

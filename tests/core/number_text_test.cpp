@@ -5,7 +5,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 
 using namespace vek::text;
 
@@ -96,6 +98,38 @@ TEST(NumberParsing, OverflowBecomesInfinityAndFloatFieldRounds) {
     EXPECT_EQ(*ParseFloat("1e39"), std::numeric_limits<float>::infinity());
     EXPECT_EQ(*ParseFloat("0.1"), 0.1f);
     EXPECT_GT(*ParseDouble("1e-310"), 0.0);  // subnormal doubles still read
+}
+
+// However many digits the exponent has, a number reads as the C library's
+// strtod reads it: an infinity, the nearest double, or a zero (and a zero
+// only counts when the text starts with the digit 0).
+TEST(NumberParsing, ExponentsOfAnySizeReadAsStrtod) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"10e99999999999999999999", inf},
+        {"1e99999999999999999999", inf},
+        {"-10e99999999999999999999", -inf},
+        {"2147820739E218243216073921824324", inf},
+        {"9e+9223372036854775807", inf},
+        {"0.05e-9223372036854775808", 0.0},
+        {"0.1e-99999999999999999999999999", 0.0},
+        {"0e99999999999999999999", 0.0},
+        {"00000000001e308", 1e308},
+        {"0.00001e313", 1e308},
+        {"1e-99999999999999999999", std::nullopt},  // a zero not written with 0
+        {"-5e-9223372036854775809", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto value = ParseDouble(c.text);
+        EXPECT_EQ(value, c.value) << c.text;
+        EXPECT_EQ(value.value_or(0), std::strtod(c.text, nullptr)) << c.text;
+        if (value) {
+            EXPECT_EQ(ParseFloat(c.text), static_cast<float>(*value)) << c.text;
+        }
+    }
 }
 
 TEST(NumberParsing, EveryShownNumberReadsBack) {

@@ -2,11 +2,13 @@
 #include "units/unit_catalogue.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +17,7 @@
 #include <limits>
 
 #include "units/catalogue_format.h"
+#include "units/platform_file.h"
 #include "units/utf8.h"
 
 using namespace vek::units;
@@ -30,6 +33,12 @@ const float kInf = std::numeric_limits<float>::infinity();
 
 UnitEntry Entry(std::string kind, float bq, std::string bu, float q, std::string u) {
     return {std::move(kind), bq, std::move(bu), q, std::move(u)};
+}
+
+std::vector<UnitEntry> EntriesOf(const UnitCatalogue& c) {
+    std::vector<UnitEntry> entries;
+    for (std::size_t i = 0; i < c.EntryCount(); ++i) entries.push_back(c.Entry(i));
+    return entries;
 }
 
 // --- One line, five fields -------------------------------------------------
@@ -88,12 +97,30 @@ TEST(UnitCatalogueFileText, EncodingLinesAndNames) {
         {"utf8_bom_with_invalid_byte", "\xEF\xBB\xBF[\xC3(]", UTF8, {"\uFFFD("}},
         {"invalid_utf8_is_gb18030", "[é]\n[\x80]\n[\xFF]", GB, {"茅", "\uFFFD", "\uFFFD"}},
         {"lead_byte_before_break_loses_no_line", "[a\x81\n[b]\n[c\xFE", GB, {"", "b", ""}},
+        // A save cut in the middle of the last character keeps the file's
+        // names; the same cut anywhere else is an invalid sequence.
+        {"utf8_cut_in_last_character_stays_utf8",
+         "[长度]\n[米]\n[\xE5\x8E",
+         UTF8,
+         {"长度", "米", ""}},
+        {"utf8_cut_in_last_kind", "[长度]\n[米\xE5\x8E", UTF8, {"长度", ""}},
+        {"utf8_cut_before_a_break_is_gb18030", "[长度]\n[米\xE5\x8E\n", GB, {"闀垮害", ""}},
+        {"ascii_with_cut_sequence_is_gb18030", "[a]\n[b\xE5", GB, {"a", ""}},
     };
     for (const auto& c : files) {
         EXPECT_EQ(DetectEncoding(c.bytes), c.encoding) << c.name;
         std::vector<std::string> kinds;
         for (const auto& e : UnitCatalogue::ParseContent(c.bytes)) kinds.push_back(e.kind);
         EXPECT_EQ(kinds, c.kinds) << c.name;
+    }
+}
+
+// A character cut short at the very end reads as one U+FFFD.
+TEST(UnitCatalogueFileText, CharacterCutShortAtTheEndIsOneReplacement) {
+    for (const std::string cut : {"\xE5", "\xE5\x8E", "\xF0\x9F\x98"}) {
+        EXPECT_EQ(DecodeCatalogue("[长度][1][米]=[1][厘" + cut), "[长度][1][米]=[1][厘\uFFFD")
+            << cut;
+        EXPECT_EQ(DecodeCatalogue("\xEF\xBB\xBF[a\xFF]" + cut), "[a\uFFFD]\uFFFD") << cut;
     }
 }
 
@@ -164,10 +191,35 @@ TEST_F(CatalogueFile, KindsUnitsAndFactors) {
         EXPECT_EQ(c.FactorOf(f.kind, f.name, -7), f.factor) << f.kind << " " << f.name;
 }
 
+// Many distinct kinds, each met again later: the index that keeps listing
+// the kinds one pass over the file finds every kind, in order of first
+// appearance, and the units and factors of each.
+TEST_F(CatalogueFile, ManyKindsInOrderOfFirstAppearance) {
+    constexpr int kKinds = 5000;
+    std::string text;
+    for (int round = 0; round < 2; ++round)
+        for (int k = 0; k < kKinds; ++k)
+            text += "[种类" + std::to_string((k * 7919) % kKinds) + "][1][m]=[" +
+                    std::to_string(round + 2) + "][u" + std::to_string(round) + "]\r\n";
+    Write(text);
+    UnitCatalogue c(path_);
+    ASSERT_EQ(c.Load(), "");
+    const std::vector<std::string> kinds = c.KindsInOrder();
+    ASSERT_EQ(kinds.size(), std::size_t{kKinds});
+    for (int k = 0; k < kKinds; k += 97) {
+        const std::string kind = "种类" + std::to_string((k * 7919) % kKinds);
+        EXPECT_EQ(kinds[k], kind);
+        EXPECT_EQ(c.UnitsOfKind(kind).units, (std::vector<std::string>{"u0", "u1"}));
+        EXPECT_EQ(c.FactorOf(kind, "u1", -7), 3.0f);
+        EXPECT_EQ(c.FactorOf(kind, "m", -7), 1.0f);
+    }
+    EXPECT_FALSE(c.UnitsOfKind("种类" + std::to_string(kKinds)).HasEntries());
+}
+
 TEST_F(CatalogueFile, MissingFileIsCreatedEmpty) {
     UnitCatalogue c(path_);
     EXPECT_EQ(c.Load(), "");
-    EXPECT_TRUE(c.Entries().empty());
+    EXPECT_TRUE(EntriesOf(c).empty());
     EXPECT_EQ(fs::file_size(path_), 0u);
 }
 
@@ -193,16 +245,36 @@ TEST_F(CatalogueFile, AppendedNamesComeBackByteExact) {
         Write(a.before);
         UnitCatalogue c(path_);
         ASSERT_EQ(c.Load(), "") << a.name;
-        const std::size_t count = c.Entries().size() + 1;
+        const std::size_t count = EntriesOf(c).size() + 1;
         ASSERT_EQ(c.AppendEntry(a.kind, "1", "b", "2", a.unit), "") << a.name;
         EXPECT_EQ(Read(), a.before + a.written) << a.name;
-        const std::vector<UnitEntry> appended = c.Entries();
+        const std::vector<UnitEntry> appended = EntriesOf(c);
         ASSERT_EQ(appended.size(), count) << a.name;
         EXPECT_EQ(appended.back(), Entry(a.kind, 1, "b", 2, a.unit)) << a.name;
         c.Close();
         UnitCatalogue again(path_);
         ASSERT_EQ(again.Load(), "");
-        EXPECT_EQ(again.Entries(), appended) << a.name;
+        EXPECT_EQ(EntriesOf(again), appended) << a.name;
+    }
+}
+
+// Appending to a UTF-8 file whose last character was cut short first writes
+// the U+FFFD that character reads as: otherwise the line break after it would
+// make it an invalid sequence in mid-file and every name would turn to
+// GB18030 mojibake.
+TEST_F(CatalogueFile, AppendAfterACharacterCutShortKeepsEveryName) {
+    for (const std::string cut : {"\xE5", "\xE5\x8E", "\xF0\x9F\x98"}) {
+        Write("[长度][1][米]=[100][厘米]\r\n[长度][1][米]=[2][尺" + cut);
+        UnitCatalogue c(path_);
+        ASSERT_EQ(c.Load(), "");
+        const std::vector<UnitEntry> before = EntriesOf(c);
+        ASSERT_EQ(c.AppendEntry("长度", "1", "米", "1000", "毫米"), "");
+        EXPECT_EQ(Read(),
+                  "[长度][1][米]=[100][厘米]\r\n[长度][1][米]=[2][尺\uFFFD\r\n"
+                  "[长度][1][米]=[1000][毫米]\r\n");
+        std::vector<UnitEntry> expected = before;
+        expected.push_back(Entry("长度", 1, "米", 1000, "毫米"));
+        EXPECT_EQ(EntriesOf(c), expected);
     }
 }
 
@@ -218,15 +290,15 @@ TEST_F(CatalogueFile, LockIsHeldFromLoadThroughAppendAndReload) {
     first.Close();
     // Appending to a closed catalogue opens and locks the file again.
     ASSERT_EQ(first.AppendEntry("k", "1", "b", "3", "v"), "");
-    EXPECT_EQ(first.Entries().size(), 2u);
+    EXPECT_EQ(EntriesOf(first).size(), 2u);
     EXPECT_EQ(second.Load(), busy);
     first.Close();
     ASSERT_EQ(second.Load(), "");
-    EXPECT_EQ(second.Entries().size(), 2u);
+    EXPECT_EQ(EntriesOf(second).size(), 2u);
     // Reading for a converter needs no lock and leaves the file alone.
     std::vector<UnitEntry> entries;
     EXPECT_EQ(UnitCatalogue::ReadOnly(path_, entries), "");
-    EXPECT_EQ(entries, second.Entries());
+    EXPECT_EQ(entries, EntriesOf(second));
 }
 
 // Runs fn where permission bits apply: directly, or as root in a child that
@@ -260,7 +332,7 @@ TEST_F(CatalogueFile, AppendToReadOnlyFileOrFolderWritesNothing) {
     const auto tryAppend = [this] {
         UnitCatalogue c(path_);
         const std::string load = c.Load();
-        return load + "|" + (c.Entries().empty() ? "empty" : "entries") + "|" +
+        return load + "|" + (EntriesOf(c).empty() ? "empty" : "entries") + "|" +
                c.AppendEntry("k", "1", "b", "2", "u");
     };
     Write("[a][1][b]=[2][c]");
@@ -279,6 +351,151 @@ TEST_F(CatalogueFile, AppendToReadOnlyFileOrFolderWritesNothing) {
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(*result, refused + "|empty|" + refused);
     EXPECT_FALSE(fs::exists(path_));
+}
+
+std::uint64_t HashOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::uint64_t hash = 14695981039346656037u;  // FNV-1a
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+            hash = (hash ^ static_cast<unsigned char>(buffer[i])) * 1099511628211u;
+    return hash;
+}
+
+// What is not a regular file, or is too large to read, is refused at once
+// (never read until memory runs out, never waited on); nothing is written.
+TEST_F(CatalogueFile, OnlyRegularFilesOfAReadableSizeAreOpened) {
+    const std::string tooLarge = "data.ini 太大，无法打开。";
+    const std::string notRegular = "无法打开 data.ini：不是普通文件";
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> make;
+        std::string error;
+    } cases[] = {
+        {"directory", [](const std::string& p) { fs::create_directory(p); },
+         "无法打开 data.ini：Is a directory"},
+        {"fifo_without_writer",
+         [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0666), 0); }, notRegular},
+        {"just_over_256_MiB",
+         [](const std::string& p) {
+             std::ofstream(p, std::ios::binary) << "[a][1][b]=[2][c]\n";
+             fs::resize_file(p, 256u * 1024 * 1024 + 1);
+         },
+         tooLarge},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(path_);
+        c.make(path_);
+        const bool regular = fs::is_regular_file(path_);
+        const std::uint64_t hash = regular ? HashOf(path_) : 0;
+        UnitCatalogue catalogue(path_);
+        EXPECT_EQ(catalogue.Load(), c.error) << c.name;
+        EXPECT_EQ(catalogue.EntryCount(), 0u) << c.name;
+        EXPECT_EQ(catalogue.AppendEntry("k", "1", "b", "2", "u"), c.error) << c.name;
+        std::vector<UnitEntry> entries;
+        EXPECT_EQ(UnitCatalogue::ReadOnly(path_, entries), c.error) << c.name;
+        if (regular) {
+            EXPECT_EQ(HashOf(path_), hash) << c.name;
+        }
+    }
+    for (const char* device : {"/dev/zero", "/dev/null"}) {
+        const std::string name = fs::path(device).filename().string();
+        std::vector<UnitEntry> entries;
+        EXPECT_EQ(UnitCatalogue::ReadOnly(device, entries), "无法打开 " + name + "：不是普通文件");
+        UnitCatalogue catalogue(device);
+        EXPECT_EQ(catalogue.Load(), "无法打开 " + name + "：不是普通文件");
+    }
+}
+
+// Files with bytes that are not text, or not in their encoding, load what
+// they can; loading writes nothing, and an append adds its line without
+// touching a byte of what was there.
+TEST_F(CatalogueFile, DamagedContentLoadsAndIsNeverRewritten) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::size_t entries;
+        UnitEntry first;
+    } cases[] = {
+        {"nul_bytes", std::string("[a\0b][1][m]=[2][c\0]\n\0\0\n[k]", 26), 3,
+         Entry(std::string("a\0b", 3), 1, "m", 2, std::string("c\0", 2))},
+        {"invalid_gb18030", "[\x81\x0D\x80][1][\xFF]=[2][\xC3\xD7]\r\n[\x81\x30]\r\n[b", 3,
+         Entry("\uFFFD\r\uFFFD", 1, "\uFFFD", 2, "米")},
+        {"invalid_utf8_after_bom", "\xEF\xBB\xBF[\xC0\xAF][1][\xED\xA0\x80]=[2][米]\n[\xF8]\n", 2,
+         Entry("\uFFFD\uFFFD", 1, "\uFFFD\uFFFD\uFFFD", 2, "米")},
+        {"lone_carriage_returns", "[a]\r[b]\r\r\n[c][1][m]=[2][n]\r", 2, Entry("a", 0, "", 0, "b")},
+    };
+    for (const auto& c : cases) {
+        Write(c.bytes);
+        const std::uint64_t hash = HashOf(path_);
+        UnitCatalogue catalogue(path_);
+        ASSERT_EQ(catalogue.Load(), "") << c.name;
+        const std::vector<UnitEntry> before = EntriesOf(catalogue);
+        ASSERT_EQ(before.size(), c.entries) << c.name;
+        EXPECT_EQ(before.front(), c.first) << c.name;
+        (void)catalogue.KindsInOrder();
+        catalogue.Close();
+        EXPECT_EQ(HashOf(path_), hash) << c.name;
+
+        ASSERT_EQ(catalogue.AppendEntry("k", "1", "b", "2", "u"), "") << c.name;
+        EXPECT_EQ(Read().substr(0, c.bytes.size()), c.bytes) << c.name;
+        std::vector<UnitEntry> after = EntriesOf(catalogue);
+        ASSERT_EQ(after.size(), before.size() + 1) << c.name;
+        EXPECT_EQ(after.back(), Entry("k", 1, "b", 2, "u")) << c.name;
+        after.pop_back();
+        EXPECT_EQ(after, before) << c.name;
+        catalogue.Close();
+    }
+}
+
+// A loaded catalogue holds the file's text once with a few bytes a line, not
+// its bytes, its text, a line list and three strings per entry at once: the
+// peak memory of a load stays below twice the file's size (measured in a
+// fresh child process; sanitizer builds keep their own books and skip it).
+TEST_F(CatalogueFile, LoadPeaksBelowTwiceTheFileSize) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "memory figures of a sanitizer build say nothing";
+#endif
+    std::string text;
+    for (int i = 0; text.size() < 24u << 20; ++i)
+        text += "[种类" + std::to_string(i % 50) + "][1][米]=[" + std::to_string(i % 1000) +
+                ".5][单位" + std::to_string(i) + "]\r\n";
+    const auto gb = vek::units::platform::Utf8ToGb18030(text);
+    ASSERT_TRUE(gb.has_value());
+    for (const std::string* bytes : {static_cast<const std::string*>(&text), &*gb}) {
+        Write(*bytes);
+        const double fileKiB = static_cast<double>(bytes->size()) / 1024;
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const auto kib = [](const char* key) {
+                std::ifstream status("/proc/self/status");
+                for (std::string word; status >> word;)
+                    if (word == key) {
+                        long value = 0;
+                        status >> value;
+                        return value;
+                    }
+                return -1L;
+            };
+            std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts here
+            const long floor = kib("VmRSS:");
+            UnitCatalogue c(path_);
+            const bool loaded = c.Load().empty() && c.EntryCount() > 0;
+            const long grown = kib("VmHWM:") - floor;
+            ::_exit(::write(fds[1], &grown, sizeof grown) == sizeof grown && loaded ? 0 : 1);
+        }
+        ::close(fds[1]);
+        long grown = 0;
+        ASSERT_EQ(::read(fds[0], &grown, sizeof grown), static_cast<ssize_t>(sizeof grown));
+        ::close(fds[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_LT(grown, 2 * fileKiB) << bytes->size() << " bytes";
+    }
 }
 
 // Other failures name the file and the system's reason, cut to at most 99

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+// vek-calc never reports success for output that did not arrive: a full
+// disk, a closed standard output and a reader that went away are errors
+// (one message on stderr, exit status 4). And a catalogue that is not a
+// regular file is refused instead of read forever.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "run_vek_calc.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ShellRun {
+    int status = -1;
+    std::string err;
+};
+
+// Runs "vek-calc ARGS" inside the shell text (where "$VEK_CALC" stands for
+// the program); the status is the one vek-calc itself wrote to a file.
+ShellRun RunInShell(const std::string& shell) {
+    const fs::path dir = FreshTestDirectory();
+    const std::string script =
+        "cd '" + dir.string() + "' && VEK_CALC='" VEK_CALC_PATH "'; " + shell;
+    ShellRun run;
+    const int status = std::system(("sh -c \"" + script + "\"").c_str());
+    if (status == -1)
+        return run;
+    std::ifstream statusFile(dir / "status");
+    statusFile >> run.status;
+    std::ostringstream err;
+    err << std::ifstream(dir / "err").rdbuf();
+    run.err = err.str();
+    return run;
+}
+
+TEST(VekCalcOutput, FailedWritesAreErrors) {
+    const struct {
+        const char* name;
+        const char* shell;
+        const char* reason;
+    } cases[] = {
+        {"full_disk", "\\$VEK_CALC sewage workers=1 >/dev/full 2>err; echo \\$? >status",
+         "No space left on device"},
+        {"closed_stdout", "\\$VEK_CALC sewage workers=1 >&- 2>err; echo \\$? >status",
+         "Bad file descriptor"},
+        {"help_to_full_disk", "\\$VEK_CALC --help >/dev/full 2>err; echo \\$? >status",
+         "No space left on device"},
+        {"reader_gone",
+         "(sleep 0.3; \\$VEK_CALC sewage workers=1 2>err; echo \\$? >status) | true; sleep 1",
+         "Broken pipe"},
+    };
+    for (const auto& c : cases) {
+        const ShellRun run = RunInShell(c.shell);
+        EXPECT_EQ(run.status, 4) << c.name;
+        EXPECT_EQ(run.err, std::string("vek-calc: cannot write the output: ") + c.reason + "\n")
+            << c.name;
+    }
+    const ShellRun ok =
+        RunInShell("\\$VEK_CALC sewage workers=1 >/dev/null 2>err; echo \\$? >status");
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(ok.err, "");
+}
+
+TEST(VekCalcOutput, CatalogueMustBeARegularFile) {
+    const fs::path dir = FreshTestDirectory();
+    fs::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0666), 0);
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {"/dev/zero", "无法打开 zero：不是普通文件"},
+        {(dir / "pipe").string(), "无法打开 pipe：不是普通文件"},
+        {(dir / "folder").string(), "无法打开 folder：Is a directory"},
+    };
+    for (const auto& c : cases) {
+        const CalcRun run = RunVekCalc({"convert", "--catalogue", c.file}, dir);
+        ExpectRefused(run);
+        EXPECT_EQ(run.err, "vek-calc: convert: " + c.message + "\n") << c.file;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+#include "tools/vek-calc/run.h"
+
+#include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
+#include <sstream>
+#include <string_view>
+
+#include "tools/vek-calc/calculator.h"
+#include "tools/vek-calc/inputs.h"
+#include "tools/vek-calc/report.h"
+
+namespace vek::cli {
+namespace {
+
+int Refuse(std::FILE* err, std::string message) {
+    for (char& c : message)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    std::fprintf(err, "vek-calc: %s\n", message.c_str());
+    return kRefused;
+}
+
+// The first argument that is not an option (nor the file after --catalogue)
+// names the calculator.
+const char* CalculatorArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--catalogue")
+            ++i;
+        else if (argv[i][0] != '-')
+            return argv[i];
+    }
+    return nullptr;
+}
+
+constexpr const char* kDescription =
+    "vek-calc: the calculators of vek on the command line.\n"
+    "Inputs are read as the page reads its fields; results are shown as the page shows them,\n"
+    "one name=value line each, in the page's order. A message box of the page is printed\n"
+    "first as \"box: CAPTION | TEXT\"; when the page's check stops the computation only the\n"
+    "box is printed and the exit status is 1. A refused command line exits with status 2.\n"
+    "See vek-calc CALCULATOR --help for the inputs of each calculator.";
+
+constexpr const char* kFooterTail =
+    "\nWith --json the results form one object of display texts; a box is its first member,"
+    "\n\"box\": \"CAPTION | TEXT\".\n";
+
+// Writes text to out and makes sure it got there; status on success,
+// kNotWritten with a message on err when it did not.
+int Deliver(const std::string& text, std::FILE* out, std::FILE* err, int status) {
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if (written && std::fflush(out) == 0 && !std::ferror(out))
+        return status;
+    const int error = errno ? errno : EIO;
+    std::fprintf(err, "vek-calc: cannot write the output: %s\n", std::strerror(error));
+    return kNotWritten;
+}
+
+int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
+    CLI::App app{kDescription, "vek-calc"};
+    app.require_subcommand(1, 1);
+    bool ids = false;
+    bool json = false;
+    std::string catalogue = "data.ini";
+    std::vector<std::string> assignments;
+    const auto addOutputFlags = [&](CLI::App& to) {
+        to.add_flag("--ids", ids, "key the results by the page's control ids");
+        to.add_flag("--json", json, "print one JSON object of display texts");
+    };
+    addOutputFlags(app);
+    for (const Calculator& calculator : Calculators()) {
+        CLI::App* sub = app.add_subcommand(calculator.name, calculator.summary);
+        sub->add_option("inputs", assignments, "name=value or id=value, see below");
+        addOutputFlags(*sub);
+        if (calculator.name == std::string_view("convert"))
+            sub->add_option("--catalogue", catalogue, "unit catalogue file, only read")
+                ->type_name("FILE")
+                ->capture_default_str();
+        sub->footer(InputsHelp(calculator) + kFooterTail);
+    }
+
+    try {
+        if (const char* name = CalculatorArgument(argc, argv); name && !FindCalculator(name))
+            return Refuse(err,
+                          std::string("unknown calculator '") + name + "' (see vek-calc --help)");
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        std::ostringstream help, problems;
+        const int status = app.exit(e, help, problems);
+        std::fputs(problems.str().c_str(), err);
+        return Deliver(help.str(), out, err, status);
+    } catch (const CLI::ParseError& e) {
+        if (app.get_subcommands().empty())
+            return Refuse(err, "name a calculator (see vek-calc --help)");
+        return Refuse(err, e.what());
+    }
+
+    const Calculator& calculator = *FindCalculator(app.get_subcommands().front()->get_name());
+    try {
+        const Inputs inputs = ReadInputs(calculator, assignments);
+        const Outcome outcome = calculator.compute(inputs, Context{catalogue});
+        const std::string text = Render(calculator, outcome, ids ? Keys::Ids : Keys::Names,
+                                        json ? Form::Json : Form::Lines);
+        return Deliver(text, out, err, outcome.stopped ? kStopped : 0);
+    } catch (const UsageError& e) {
+        return Refuse(err, e.what());
+    } catch (const std::exception& e) {
+        std::fprintf(err, "vek-calc: internal error: %s\n", e.what());
+        return kInternal;
+    }
+}
+
+}  // namespace
+
+int RunVekCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    std::vector<std::string> words{"vek-calc"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    return Run(static_cast<int>(words.size()), argv.data(), out, err);
+}
+
+}  // namespace vek::cli
