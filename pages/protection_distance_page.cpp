@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "calc/air_forms.h"
+#include "framework/tooltips.h"
 
 namespace {
 constexpr int IDC_POLLUTANT = 1039;
@@ -13,6 +14,26 @@ constexpr int IDC_STACK_YES = 1041;
 constexpr int IDC_STACK_NO = 1042;
 constexpr int IDC_COMPUTE_DISTANCE = 1050;
 constexpr int IDC_COMPUTE_EMISSION = 1053;
+// What the page tells about five of its controls when the pointer rests on
+// them; the others have no tooltip.
+QString ToolTipOf(int id) {
+    switch (id) {
+        case 1037:
+            return QStringLiteral("无组织排放源所在生产单元的面积");
+        case 1040:
+            return QStringLiteral("选项里没有的污染因子，浓度数据可以直接在这里输入");
+        case 1050:
+            return QStringLiteral("已知无组织排放量计算卫生防护距离的值");
+        case 1051:
+            return QStringLiteral(
+                "卫生防护距离在100m以内时，级差为50m；超过100m，但小于或等于1000m时，级差为100m；"
+                "超过1000m以上，级差为200m。");
+        case 1053:
+            return QStringLiteral("已知卫生防护距离控制无组织排放量的值");
+        default:
+            return QString();
+    }
+}
 // The reaction choice with its label, and the stack-share choice with its.
 constexpr int kReactionControls[] = {1043, 1044, 1045};
 constexpr int kStackShareControls[] = {1046, 1047, 1048};
@@ -60,6 +81,7 @@ bool CProtectionDistancePage::OnInitDialog() {
     for (std::size_t i = 0; i < pollutants.size(); ++i)
         list->insertItem(static_cast<int>(i), QString::fromUtf8(pollutants[i].name));
     list->setCurrentIndex(0);
+    EnableToolTips(this, ToolTipOf);
     return true;
 }
 

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include "pages/flue_gas_page.h"
+#include "pages/protection_distance_page.h"
 #include "pages/solvent_page.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -32,6 +35,7 @@ protected:
 
 using FlueGas = AirPage<CFlueGasPage>;
 using Solvent = AirPage<CSolventPage>;
+using Protection = AirPage<CProtectionDistancePage>;
 
 // The single-precision consumption of the flue-gas page (oil: V = 1.4 B)
 // and the double-precision air speed of the solvent page.
@@ -64,6 +68,32 @@ TEST_F(Solvent, RefusesNegativeZeroBareFractionAndTrailingLetters) {
     Type(1114, "0.5");
     Click(1100);
     EXPECT_EQ(Text(1118), computed);
+}
+
+// What shows after the pointer rests on a control.
+QString TipOver(QWidget* control) {
+    QToolTip::hideText();
+    RunFor(400, [] { return !QToolTip::isVisible(); });
+    const QPoint centre = control->rect().center();
+    QHelpEvent help(QEvent::ToolTip, centre, control->mapToGlobal(centre));
+    QApplication::sendEvent(control, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(Protection, FiveControlsExplainThemselves) {
+    const std::pair<int, const char*> tips[] = {
+        {1037, "无组织排放源所在生产单元的面积"},
+        {1040, "选项里没有的污染因子，浓度数据可以直接在这里输入"},
+        {1050, "已知无组织排放量计算卫生防护距离的值"},
+        {1051,
+         "卫生防护距离在100m以内时，级差为50m；超过100m，但小于或等于1000m时，级差为100m；超过1000m"
+         "以上，级差为200m。"},
+        {1053, "已知卫生防护距离控制无组织排放量的值"},
+        {1038, ""},
+        {1049, ""},
+    };
+    for (const auto& [id, tip] : tips) EXPECT_EQ(TipOver(page.GetDlgItem(id)), tip) << id;
+    QToolTip::hideText();
 }
 
 }  // namespace

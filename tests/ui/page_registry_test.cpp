@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <set>
 
@@ -105,6 +106,34 @@ TEST(PageFields, EveryFieldIsABoundControlOfItsKind) {
                     control = &c;
             ASSERT_NE(control, nullptr) << field.id << " is not in the template";
             EXPECT_TRUE(FitsTemplate(field, *control)) << field.id;
+        }
+    }
+}
+
+// Every page on an offscreen grab: the page colour around its controls,
+// white inside a field the user types into, the page colour inside a
+// read-only result.
+TEST(PageColours, PageColourAroundWhiteInputsAndColouredResults) {
+    const QColor pageColour(159, 185, 245);
+    for (const PageRow& row : PageRegistry()) {
+        if (!row.create)
+            continue;
+        SCOPED_TRACE(row.templateId);
+        QWidget host;
+        host.resize(480, 360);
+        const std::unique_ptr<CCalcPage> page = row.create();
+        page->Create(&host);
+        page->show();
+        ShowActive(&host);
+        const QImage image = page->grab().toImage();
+        EXPECT_EQ(image.pixelColor(page->width() - 4, page->height() - 4), pageColour);
+        for (const Field& field : page->Fields()) {
+            auto* edit = qobject_cast<QLineEdit*>(page->GetDlgItem(field.id));
+            if (!edit || !edit->isVisible())
+                continue;
+            const QRect r = edit->geometry();
+            const QColor inside = image.pixelColor(r.right() - 3, r.top() + 3);
+            EXPECT_EQ(inside, edit->isReadOnly() ? pageColour : QColor(Qt::white)) << field.id;
         }
     }
 }
