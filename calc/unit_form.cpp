@@ -1,9 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "calc/unit_form.h"
 
+#include <cmath>
+#include <utility>
+
+#include "text/number_text.h"
+
 namespace {
 constexpr auto F = FieldKind::Float;
 constexpr auto T = FieldKind::Text;
+constexpr auto R = FieldRole::Result;
+
+constexpr int kKindField = 1075;
+constexpr int kBaseQuantityField = 1068;
+constexpr int kBaseUnitField = 1069;
+constexpr int kQuantityField = 1070;
+constexpr int kUnitField = 1071;
 }  // namespace
 
 FieldTable UnitConverterFieldTable() {
@@ -36,6 +48,55 @@ FieldTable UnitConverterFieldTable() {
          .role = FieldRole::Input,
          .meaning = "value in the second unit",
          .startNote = "the second unit's factor"},
+        // The add row: one new line of the catalogue file.
+        {.id = kKindField,
+         .name = "new-kind",
+         .kind = T,
+         .meaning = "kind of the new unit",
+         .startNote = "the selected kind"},
+        {.id = kBaseQuantityField,
+         .name = "new-base-quantity",
+         .kind = T,
+         .role = R,
+         .meaning = "base quantity of the new line",
+         .start = std::string("1")},
+        {.id = kBaseUnitField,
+         .name = "new-base-unit",
+         .kind = T,
+         .role = R,
+         .meaning = "base unit of the new line (typed only for a new kind)",
+         .startNote = "the selected kind's base unit"},
+        {.id = kQuantityField,
+         .name = "new-quantity",
+         .kind = T,
+         .meaning = "how many of the new unit make the base quantity",
+         .start = std::string()},
+        {.id = kUnitField,
+         .name = "new-unit",
+         .kind = T,
+         .meaning = "name of the new unit",
+         .start = std::string()},
     };
     return table;
+}
+
+std::optional<CheckBox> CheckNewUnit(const NewUnitLine& line) {
+    static constexpr const char* kIncomplete = "请输入单位或相应值！";
+    if (line.quantity.empty() || line.unit.empty())
+        return CheckBox{kIncomplete, kUnitConverterCaption, kQuantityField};
+    const std::pair<const std::string*, int> texts[] = {
+        {&line.kind, kKindField},         {&line.baseQuantity, kBaseQuantityField},
+        {&line.baseUnit, kBaseUnitField}, {&line.quantity, kQuantityField},
+        {&line.unit, kUnitField},
+    };
+    for (const auto& [text, field] : texts)
+        if (text->find_first_of("[]\r\n") != std::string::npos)
+            return CheckBox{"输入内容不能含有“[”、“]”或换行符，请重新输入！", kUnitConverterCaption,
+                            field};
+    // The catalogue keeps factors in single precision: a quantity that rounds
+    // to 0 or overflows there is as unusable as one that is not a number.
+    const std::optional<float> quantity = vek::text::ParseFloat(line.quantity);
+    if (!quantity || !std::isfinite(*quantity) || !(*quantity > 0))
+        return CheckBox{kIncomplete, kUnitConverterCaption, kQuantityField};
+    return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "pages/protection_distance_page.h"
 #include "pages/sewage_page.h"
 #include "pages/solvent_page.h"
+#include "pages/unit_converter_page.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::span<const PageRow> PageRegistry() {
         Absent(4, 133, 32771),                   // menu "格林公式"
         Absent(6, 148, 32772),                   // menu "Stueber公式"
         Absent(7, 150, 32782),                   // menu "噪声评价量计算"
-        Absent(5, 146, 1005),                    // button "单位换算器"
+        Row<CUnitConverterPage>(5, 1005),        // button "单位换算器"
         Row<COdourPage>(9, 32790),               // menu "恶臭气体散发速率"
     };
     return rows;

@@ -12,6 +12,7 @@ const DialogTemplate& FlueGasPageTemplate();
 const DialogTemplate& ProtectionDistancePageTemplate();
 const DialogTemplate& SolventPageTemplate();
 const DialogTemplate& OdourPageTemplate();
+const DialogTemplate& UnitConverterPageTemplate();
 
 namespace {
 using TemplateTable = const DialogTemplate& (*)();
@@ -23,6 +24,7 @@ const std::pair<int, TemplateTable> kTemplates[] = {
     {131, ProtectionDistancePageTemplate},
     {151, SolventPageTemplate},
     {152, OdourPageTemplate},
+    {146, UnitConverterPageTemplate},
 };
 }  // namespace
 

@@ -64,6 +64,9 @@ bool FitsTemplate(const Field& field, const ControlTemplate& control) {
         case FieldKind::Text:
             if (field.role == FieldRole::Result && control.kind == ControlKind::Static)
                 return true;  // a result line
+            if (field.role == FieldRole::Input && control.kind == ControlKind::ComboBox &&
+                (control.style & Style::DropList))
+                return true;  // a list whose chosen item's text is the value
             [[fallthrough]];
         default:
             return control.kind == ControlKind::Edit &&

@@ -14,38 +14,22 @@ namespace vek::cli {
 
 namespace {
 
-struct Kind {
-    const UnitEntry* first = nullptr;  // gives the base unit and base quantity
-    std::vector<std::string> units;    // the unit lists: base unit, then each line's unit
-};
-
-Kind KindOf(const std::vector<UnitEntry>& entries, const std::string& name) {
-    Kind kind;
-    for (const UnitEntry& entry : entries) {
-        if (entry.kind != name)
-            continue;
-        if (!kind.first) {
-            kind.first = &entry;
-            kind.units.push_back(entry.baseUnit);
-        }
-        kind.units.push_back(entry.unit);
-    }
-    return kind;
-}
-
 // The page starts on the kind that first occurs last in the file: each kind
 // met for the first time is appended to the list and selected.
 std::string StartUpKind(const std::vector<UnitEntry>& entries) {
     return KindsInOrder(entries).back();
 }
 
-std::string UnitOf(const Inputs& in, const char* name, const Kind& kind) {
+// The unit lists: the base unit at item 0, then each line's unit.
+std::string UnitOf(const Inputs& in, const char* name, const std::string& kindName,
+                   const KindUnits& kind) {
     const auto& given = in.Raw(name);
     if (!given)
-        return kind.units.front();  // item 0, the base unit
+        return kind.baseUnit;  // item 0
     const std::string& unit = std::get<std::string>(*given);
-    if (std::find(kind.units.begin(), kind.units.end(), unit) == kind.units.end())
-        throw UsageError("convert: the kind '" + kind.first->kind + "' has no unit '" + unit + "'");
+    if (unit != kind.baseUnit &&
+        std::find(kind.units.begin(), kind.units.end(), unit) == kind.units.end())
+        throw UsageError("convert: the kind '" + kindName + "' has no unit '" + unit + "'");
     return unit;
 }
 
@@ -60,17 +44,17 @@ Outcome Convert(const Inputs& in, const Context& context) {
     const auto& givenKind = in.Raw("kind");
     const std::string kindName =
         givenKind ? std::get<std::string>(*givenKind) : StartUpKind(entries);
-    const Kind kind = KindOf(entries, kindName);
-    if (!kind.first)
+    const KindUnits kind = UnitsOfKind(entries, kindName);
+    if (!kind.HasEntries())
         throw UsageError("convert: " + context.catalogue + " has no kind '" + kindName + "'");
-    const std::string unit1 = UnitOf(in, "from", kind);
-    const std::string unit2 = UnitOf(in, "to", kind);
+    const std::string unit1 = UnitOf(in, "from", kindName, kind);
+    const std::string unit2 = UnitOf(in, "to", kindName, kind);
 
     // Showing the kind puts its base quantity into both values; choosing a
     // unit puts each unit's factor there instead. The factors are what the
     // values then hold.
-    float value1 = kind.first->baseQuantity;
-    float value2 = kind.first->baseQuantity;
+    float value1 = kind.baseQuantity;
+    float value2 = kind.baseQuantity;
     if (in.Given("from") || in.Given("to")) {
         value1 = FactorOf(entries, kindName, unit1, value1);
         value2 = FactorOf(entries, kindName, unit2, value2);
