@@ -12,6 +12,9 @@ const DialogTemplate& FlueGasPageTemplate();
 const DialogTemplate& ProtectionDistancePageTemplate();
 const DialogTemplate& SolventPageTemplate();
 const DialogTemplate& OdourPageTemplate();
+const DialogTemplate& WorkshopNoisePageTemplate();
+const DialogTemplate& PathDifferenceTemplate();
+const DialogTemplate& NoiseIndexPageTemplate();
 
 namespace {
 using TemplateTable = const DialogTemplate& (*)();
@@ -23,6 +26,9 @@ const std::pair<int, TemplateTable> kTemplates[] = {
     {131, ProtectionDistancePageTemplate},
     {151, SolventPageTemplate},
     {152, OdourPageTemplate},
+    {148, WorkshopNoisePageTemplate},
+    {149, PathDifferenceTemplate},
+    {150, NoiseIndexPageTemplate},
 };
 }  // namespace
 
