@@ -12,6 +12,9 @@ const DialogTemplate& FlueGasPageTemplate();
 const DialogTemplate& ProtectionDistancePageTemplate();
 const DialogTemplate& SolventPageTemplate();
 const DialogTemplate& OdourPageTemplate();
+const DialogTemplate& IndoorNoisePageTemplate();
+const DialogTemplate& DecibelCalculatorTemplate();
+const DialogTemplate& Lp1Template();
 
 namespace {
 using TemplateTable = const DialogTemplate& (*)();
@@ -23,6 +26,9 @@ const std::pair<int, TemplateTable> kTemplates[] = {
     {131, ProtectionDistancePageTemplate},
     {151, SolventPageTemplate},
     {152, OdourPageTemplate},
+    {133, IndoorNoisePageTemplate},
+    {145, DecibelCalculatorTemplate},
+    {147, Lp1Template},
 };
 }  // namespace
 
