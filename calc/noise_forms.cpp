@@ -89,6 +89,10 @@ FieldTable IndoorNoiseFieldTable() {
         // the other; both stay editable.
         {1057, "distance", F, In, "distance l from the workshop to the receiver", "m", s.distance},
         {1058, "level", F, In, "level Lp3 to be met at the receiver", "dB", s.level},
+        // The total line: the background added to Lp3 as the user types, or
+        // taken away from a total typed into 1062.
+        {1061, "background", F, In, "background level added to Lp3", "dB", s.background},
+        {1062, "total", F, In, "total of Lp3 and the background", "dB", s.total},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 #include "pages/page_registry.h"
 
 #include "pages/flue_gas_page.h"
+#include "pages/indoor_noise_page.h"
 #include "pages/noise_index_page.h"
 #include "pages/odour_page.h"
 #include "pages/protection_distance_page.h"
@@ -34,7 +35,7 @@ std::span<const PageRow> PageRegistry() {
         Row<CFlueGasPage>(2, 32786),             // menu "燃煤(油)废气"
         Row<CSolventPage>(8, 32787),             // menu "有机溶剂散发量"
         Row<CProtectionDistancePage>(3, 32788),  // menu "卫生防护距离计算"
-        Absent(4, 133, 32771),                   // menu "格林公式"
+        Row<CIndoorNoisePage>(4, 32771),         // menu "格林公式"
         Row<CWorkshopNoisePage>(6, 32772),       // menu "Stueber公式"
         Row<CNoiseIndexPage>(7, 32782),          // menu "噪声评价量计算"
         Absent(5, 146, 1005),                    // button "单位换算器"

@@ -15,6 +15,9 @@ const DialogTemplate& OdourPageTemplate();
 const DialogTemplate& WorkshopNoisePageTemplate();
 const DialogTemplate& PathDifferenceTemplate();
 const DialogTemplate& NoiseIndexPageTemplate();
+const DialogTemplate& IndoorNoisePageTemplate();
+const DialogTemplate& DecibelCalculatorTemplate();
+const DialogTemplate& Lp1Template();
 
 namespace {
 using TemplateTable = const DialogTemplate& (*)();
@@ -29,6 +32,9 @@ const std::pair<int, TemplateTable> kTemplates[] = {
     {148, WorkshopNoisePageTemplate},
     {149, PathDifferenceTemplate},
     {150, NoiseIndexPageTemplate},
+    {133, IndoorNoisePageTemplate},
+    {145, DecibelCalculatorTemplate},
+    {147, Lp1Template},
 };
 }  // namespace
 
