@@ -12,6 +12,7 @@ constexpr int IDC_TOTAL = 1091;
 constexpr int IDC_COMPUTE_LEVEL = 1060;
 constexpr int IDC_COMPUTE_DISTANCE = 1059;
 constexpr int IDC_PATH_DIFFERENCE = 1088;
+constexpr int IDC_DECIBEL = 1063;
 }  // namespace
 
 CWorkshopNoisePage::CWorkshopNoisePage() : CCalcPage(IDD, StaticText::Transparent) {}
@@ -21,6 +22,7 @@ FieldTable CWorkshopNoisePage::Fields() const {
 }
 
 void CWorkshopNoisePage::BuildMessageMap() {
+    On(IDC_DECIBEL, Notify::Clicked, &CWorkshopNoisePage::OnDecibelCalculator);
     On(IDC_BACKGROUND, Notify::Change, &CWorkshopNoisePage::OnChangeLevels);
     On(IDC_TOTAL, Notify::Change, &CWorkshopNoisePage::OnChangeTotal);
     On(IDC_LEVEL, Notify::Change, &CWorkshopNoisePage::OnChangeLevels);
@@ -129,6 +131,12 @@ void CWorkshopNoisePage::OnChangeTotal() {
         m_fLp = *level;
         WriteFieldQuietly(this, IDC_LEVEL, m_fLp);
     }
+}
+
+// Each tool window comes to the front as it is while it is open, and is
+// built anew (its start-up runs) when it was closed.
+void CWorkshopNoisePage::OnDecibelCalculator() {
+    OpenToolWindow(m_dlgDecibel, this);
 }
 
 void CWorkshopNoisePage::OnPathDifference() {

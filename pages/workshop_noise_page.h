@@ -2,10 +2,11 @@
 #pragma once
 // Page 6: the noise of a whole workshop at a distance (Stueber formula),
 // the distance at which a level is met, and a live background line; with
-// the path-difference window beside it.
+// the decibel calculator and the path-difference window beside it.
 
 #include "calc/stueber.h"
 #include "pages/calc_page.h"
+#include "pages/decibel_calc_dlg.h"
 #include "pages/path_difference_dlg.h"
 
 class CWorkshopNoisePage : public CCalcPage {
@@ -17,6 +18,7 @@ public:
     FieldTable Fields() const override;
     std::vector<Binding> Bindings() override;
 
+    CDecibelCalcDlg m_dlgDecibel;
     CPathDifferenceDlg m_dlgPathDifference;
 
     // Exchanged fields, in exchange order.
@@ -42,6 +44,7 @@ public:
     float m_fFresnel3 = 0;
     float m_fSoundSpeed = 0;  // c, m/s; no field changes it
 
+    void OnDecibelCalculator();
     void OnChangeLevels();
     void OnChangeTotal();
     void OnComputeLevel();
