@@ -89,6 +89,10 @@ FieldTable IndoorNoiseFieldTable() {
         // the other; both stay editable.
         {1057, "distance", F, In, "distance l from the workshop to the receiver", "m", s.distance},
         {1058, "level", F, In, "level Lp3 to be met at the receiver", "dB", s.level},
+        // The total line: the background added to Lp3 as the user types, or
+        // taken away from a total typed into 1062.
+        {1061, "background", F, In, "background level added to Lp3", "dB", s.background},
+        {1062, "total", F, In, "total of Lp3 and the background", "dB", s.total},
     };
     return table;
 }
@@ -187,6 +191,10 @@ FieldTable WorkshopNoiseFieldTable() {
         // the other; both stay editable.
         {1077, "distance", F, In, "distance r from the source's centre", "m", s.distance},
         {1090, "level", F, In, "level Lp to be met at the receiver", "dB", s.level},
+        // The background line: a background level and the total it makes
+        // with Lp, each recomputed from the other as the user types.
+        {1054, "background", F, In, "background level added to Lp", "dB", s.background},
+        {1091, "total", F, In, "total of Lp and the background", "dB", s.total},
     };
     return table;
 }
@@ -314,6 +322,13 @@ FieldTable NoiseIndexFieldTable() {
          .meaning = "equal-interval sampling: 0 off, 1 on",
          .start = leq.equalInterval ? 1.0 : 0.0,
          .choices = {{"off"}, {"on"}}},
+        // The page's choice of quantity; each calculator has its own name.
+        {.id = 1094,
+         .name = "quantity",
+         .kind = C,
+         .meaning = "quantity shown: 0 Leq, 1 Ldn",
+         .start = 0.0,
+         .choices = {{"leq"}, {"ldn"}}},
         {1105, "day-level", F, In, "day level Ld", "dBA", ldn.dayLevel},
         {1106, "night-level", F, In, "night level Ln", "dBA", ldn.nightLevel},
         {1110, "day-hours", F, In, "day hours Td", "h", ldn.dayHours},

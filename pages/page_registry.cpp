@@ -2,11 +2,14 @@
 #include "pages/page_registry.h"
 
 #include "pages/flue_gas_page.h"
+#include "pages/indoor_noise_page.h"
+#include "pages/noise_index_page.h"
 #include "pages/odour_page.h"
 #include "pages/protection_distance_page.h"
 #include "pages/sewage_page.h"
 #include "pages/solvent_page.h"
 #include "pages/unit_converter_page.h"
+#include "pages/workshop_noise_page.h"
 
 namespace {
 
@@ -20,11 +23,6 @@ PageRow Row(int index, int command) {
     return {index, Page::IDD, command, &Create<Page>};
 }
 
-// A page not built yet: its command falls back to page 1.
-PageRow Absent(int index, int templateId, int command) {
-    return {index, templateId, command, nullptr};
-}
-
 }  // namespace
 
 std::span<const PageRow> PageRegistry() {
@@ -33,9 +31,9 @@ std::span<const PageRow> PageRegistry() {
         Row<CFlueGasPage>(2, 32786),             // menu "燃煤(油)废气"
         Row<CSolventPage>(8, 32787),             // menu "有机溶剂散发量"
         Row<CProtectionDistancePage>(3, 32788),  // menu "卫生防护距离计算"
-        Absent(4, 133, 32771),                   // menu "格林公式"
-        Absent(6, 148, 32772),                   // menu "Stueber公式"
-        Absent(7, 150, 32782),                   // menu "噪声评价量计算"
+        Row<CIndoorNoisePage>(4, 32771),         // menu "格林公式"
+        Row<CWorkshopNoisePage>(6, 32772),       // menu "Stueber公式"
+        Row<CNoiseIndexPage>(7, 32782),          // menu "噪声评价量计算"
         Row<CUnitConverterPage>(5, 1005),        // button "单位换算器"
         Row<COdourPage>(9, 32790),               // menu "恶臭气体散发速率"
     };

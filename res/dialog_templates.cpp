@@ -13,6 +13,12 @@ const DialogTemplate& ProtectionDistancePageTemplate();
 const DialogTemplate& SolventPageTemplate();
 const DialogTemplate& OdourPageTemplate();
 const DialogTemplate& UnitConverterPageTemplate();
+const DialogTemplate& WorkshopNoisePageTemplate();
+const DialogTemplate& PathDifferenceTemplate();
+const DialogTemplate& NoiseIndexPageTemplate();
+const DialogTemplate& IndoorNoisePageTemplate();
+const DialogTemplate& DecibelCalculatorTemplate();
+const DialogTemplate& Lp1Template();
 
 namespace {
 using TemplateTable = const DialogTemplate& (*)();
@@ -25,6 +31,12 @@ const std::pair<int, TemplateTable> kTemplates[] = {
     {151, SolventPageTemplate},
     {152, OdourPageTemplate},
     {146, UnitConverterPageTemplate},
+    {148, WorkshopNoisePageTemplate},
+    {149, PathDifferenceTemplate},
+    {150, NoiseIndexPageTemplate},
+    {133, IndoorNoisePageTemplate},
+    {145, DecibelCalculatorTemplate},
+    {147, Lp1Template},
 };
 }  // namespace
 

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include "pages/indoor_noise_page.h"
+
+#include "calc/noise_forms.h"
+#include "framework/quiet_field.h"
+#include "framework/tool_window.h"
+
+namespace {
+constexpr int IDC_LP1 = 1054;
+constexpr int IDC_LEVEL = 1058;
+constexpr int IDC_COMPUTE_DISTANCE = 1059;
+constexpr int IDC_COMPUTE_LEVEL = 1060;
+constexpr int IDC_BACKGROUND = 1061;
+constexpr int IDC_TOTAL = 1062;
+constexpr int IDC_DECIBEL = 1063;
+constexpr int IDC_OPEN_LP1 = 1075;
+}  // namespace
+
+CIndoorNoisePage::CIndoorNoisePage() : CCalcPage(IDD, StaticText::Transparent) {}
+
+FieldTable CIndoorNoisePage::Fields() const {
+    return IndoorNoiseFieldTable();
+}
+
+void CIndoorNoisePage::BuildMessageMap() {
+    On(IDC_COMPUTE_LEVEL, Notify::Clicked, &CIndoorNoisePage::OnComputeLevel);
+    On(IDC_COMPUTE_DISTANCE, Notify::Clicked, &CIndoorNoisePage::OnComputeDistance);
+    On(IDC_LEVEL, Notify::Change, &CIndoorNoisePage::OnChangeLevels);
+    On(IDC_BACKGROUND, Notify::Change, &CIndoorNoisePage::OnChangeLevels);
+    On(IDC_TOTAL, Notify::Change, &CIndoorNoisePage::OnChangeTotal);
+    On(IDC_DECIBEL, Notify::Clicked, &CIndoorNoisePage::OnDecibelCalculator);
+    On(IDC_OPEN_LP1, Notify::Clicked, &CIndoorNoisePage::OnLp1);
+}
+
+std::vector<CCalcPage::Binding> CIndoorNoisePage::Bindings() {
+    // The exchange order.
+    return {
+        {1055, &m_fWallTL},
+        {1057, &m_fDistance},
+        {IDC_LP1, &m_fLp1},
+        {IDC_LEVEL, &m_fLp3},
+        {IDC_BACKGROUND, &m_fBackground},
+        {IDC_TOTAL, &m_fTotal},
+        {1056, &m_fWallArea},
+    };
+}
+
+bool CIndoorNoisePage::OnInitDialog() {
+    CCalcPage::OnInitDialog();
+    SetStartValues();  // TL 25, everything else 0
+    UpdateData(false);
+    return true;
+}
+
+void CIndoorNoisePage::OnComputeLevel() {
+    // Lp3 changes; the total line follows only when one of its fields is
+    // edited.
+    Compute(GreenLevelCalculator());
+}
+
+void CIndoorNoisePage::OnComputeDistance() {
+    Compute(GreenDistanceCalculator());
+}
+
+// The live line follows the user's typing: it reads only the two fields it
+// needs, without a box, and writes only the field it computes. While a field
+// holds no number yet (empty, a lone "-") nothing changes, and the field
+// being typed in is never rewritten, so "65." stays as typed on its way to
+// 65.5.
+
+void CIndoorNoisePage::OnChangeLevels() {
+    float level = 0, background = 0;
+    if (!ReadFieldQuietly(this, IDC_LEVEL, level) ||
+        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
+        return;
+    m_fLp3 = level;
+    m_fBackground = background;
+    m_fTotal = PageDecibelSum(m_fBackground, m_fLp3);
+    WriteFieldQuietly(this, IDC_TOTAL, m_fTotal);
+}
+
+void CIndoorNoisePage::OnChangeTotal() {
+    float total = 0, background = 0;
+    if (!ReadFieldQuietly(this, IDC_TOTAL, total) ||
+        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
+        return;
+    m_fTotal = total;
+    m_fBackground = background;
+    // A total not above the background leaves the level as it was.
+    if (const std::optional<float> level = PageDecibelDifference(m_fTotal, m_fBackground)) {
+        m_fLp3 = *level;
+        WriteFieldQuietly(this, IDC_LEVEL, m_fLp3);
+    }
+}
+
+void CIndoorNoisePage::OnDecibelCalculator() {
+    OpenToolWindow(m_dlgDecibel, this);
+}
+
+void CIndoorNoisePage::OnLp1() {
+    OpenToolWindow(m_dlgLp1, this);
+}

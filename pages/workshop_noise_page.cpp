@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include "pages/workshop_noise_page.h"
+
+#include "calc/noise_forms.h"
+#include "framework/quiet_field.h"
+#include "framework/tool_window.h"
+
+namespace {
+constexpr int IDC_LEVEL = 1090;
+constexpr int IDC_BACKGROUND = 1054;
+constexpr int IDC_TOTAL = 1091;
+constexpr int IDC_COMPUTE_LEVEL = 1060;
+constexpr int IDC_COMPUTE_DISTANCE = 1059;
+constexpr int IDC_PATH_DIFFERENCE = 1088;
+constexpr int IDC_DECIBEL = 1063;
+}  // namespace
+
+CWorkshopNoisePage::CWorkshopNoisePage() : CCalcPage(IDD, StaticText::Transparent) {}
+
+FieldTable CWorkshopNoisePage::Fields() const {
+    return WorkshopNoiseFieldTable();
+}
+
+void CWorkshopNoisePage::BuildMessageMap() {
+    On(IDC_DECIBEL, Notify::Clicked, &CWorkshopNoisePage::OnDecibelCalculator);
+    On(IDC_BACKGROUND, Notify::Change, &CWorkshopNoisePage::OnChangeLevels);
+    On(IDC_TOTAL, Notify::Change, &CWorkshopNoisePage::OnChangeTotal);
+    On(IDC_LEVEL, Notify::Change, &CWorkshopNoisePage::OnChangeLevels);
+    On(IDC_COMPUTE_LEVEL, Notify::Clicked, &CWorkshopNoisePage::OnComputeLevel);
+    On(IDC_COMPUTE_DISTANCE, Notify::Clicked, &CWorkshopNoisePage::OnComputeDistance);
+    On(IDC_PATH_DIFFERENCE, Notify::Clicked, &CWorkshopNoisePage::OnPathDifference);
+}
+
+std::vector<CCalcPage::Binding> CWorkshopNoisePage::Bindings() {
+    // The exchange order.
+    return {
+        {1089, &m_fFrequency},  {1083, &m_fSourceHeight},
+        {IDC_LEVEL, &m_fLp},    {IDC_BACKGROUND, &m_fBackground},
+        {IDC_TOTAL, &m_fTotal}, {1082, &m_fLR},
+        {1064, &m_fScreenLR},   {1077, &m_fDistance},
+        {1085, &m_fDelta1},     {1086, &m_fDelta2},
+        {1087, &m_fDelta3},     {1092, &m_fLength},
+        {1093, &m_fWidth},
+    };
+}
+
+bool CWorkshopNoisePage::OnInitDialog() {
+    CCalcPage::OnInitDialog();
+    SetStartValues();
+    m_fSoundSpeed = StueberInput{}.soundSpeed;
+    UpdateData(false);
+    return true;
+}
+
+StueberInput CWorkshopNoisePage::Input() const {
+    StueberInput in;
+    in.lr = m_fLR;
+    in.screenLR = m_fScreenLR;
+    in.sourceHeight = m_fSourceHeight;
+    in.length = m_fLength;
+    in.width = m_fWidth;
+    in.frequency = m_fFrequency;
+    in.delta1 = m_fDelta1;
+    in.delta2 = m_fDelta2;
+    in.delta3 = m_fDelta3;
+    in.soundSpeed = m_fSoundSpeed;
+    in.distance = m_fDistance;
+    in.level = m_fLp;
+    in.background = m_fBackground;
+    in.total = m_fTotal;
+    return in;
+}
+
+void CWorkshopNoisePage::KeepTerms(const StueberResult& result) {
+    m_fDivergence = result.divergence;
+    m_fBarrier = result.barrier.barrier;
+    m_fFresnel1 = result.barrier.fresnel1;
+    m_fFresnel2 = result.barrier.fresnel2;
+    m_fFresnel3 = result.barrier.fresnel3;
+}
+
+// The two computations have no checks and no box; besides the result they
+// keep the divergence, barrier and Fresnel terms they worked with. The
+// background line is not brought up to date: only typing does that.
+void CWorkshopNoisePage::OnComputeLevel() {
+    if (!UpdateData(true))
+        return;
+    const Answer<StueberResult> answer = StueberLevelCalculator().run(Input());
+    if (answer.result) {
+        KeepTerms(*answer.result);
+        m_fLp = answer.result->value;
+    }
+    UpdateData(false);
+}
+
+void CWorkshopNoisePage::OnComputeDistance() {
+    if (!UpdateData(true))
+        return;
+    const Answer<StueberResult> answer = StueberDistanceCalculator().run(Input());
+    if (answer.result) {
+        KeepTerms(*answer.result);
+        m_fDistance = answer.result->value;
+    }
+    UpdateData(false);
+}
+
+// The background line follows the typing: it reads only the two fields it
+// needs, without a box, and writes only the field it computes, so the field
+// being typed in keeps the user's text ("65." stays "65."). While either
+// field holds no number (empty, a lone "-") nothing changes.
+void CWorkshopNoisePage::OnChangeLevels() {
+    float level = m_fLp, background = m_fBackground;
+    if (!ReadFieldQuietly(this, IDC_LEVEL, level) ||
+        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
+        return;
+    m_fLp = level;
+    m_fBackground = background;
+    m_fTotal = PageDecibelSum(m_fBackground, m_fLp);
+    WriteFieldQuietly(this, IDC_TOTAL, m_fTotal);
+}
+
+void CWorkshopNoisePage::OnChangeTotal() {
+    float total = m_fTotal, background = m_fBackground;
+    if (!ReadFieldQuietly(this, IDC_TOTAL, total) ||
+        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
+        return;
+    m_fTotal = total;
+    m_fBackground = background;
+    // A total whose energy does not exceed the background's leaves Lp.
+    if (const std::optional<float> level = PageDecibelDifference(m_fTotal, m_fBackground)) {
+        m_fLp = *level;
+        WriteFieldQuietly(this, IDC_LEVEL, m_fLp);
+    }
+}
+
+// Each tool window comes to the front as it is while it is open, and is
+// built anew (its start-up runs) when it was closed.
+void CWorkshopNoisePage::OnDecibelCalculator() {
+    OpenToolWindow(m_dlgDecibel, this);
+}
+
+void CWorkshopNoisePage::OnPathDifference() {
+    OpenToolWindow(m_dlgPathDifference, this);
+}
