@@ -2,8 +2,8 @@
 #include "pages/indoor_noise_page.h"
 
 #include "calc/noise_forms.h"
-#include "framework/quiet_field.h"
 #include "framework/tool_window.h"
+#include "pages/live_total_line.h"
 
 namespace {
 constexpr int IDC_LP1 = 1054;
@@ -62,35 +62,16 @@ void CIndoorNoisePage::OnComputeDistance() {
     Compute(GreenDistanceCalculator());
 }
 
-// The live line follows the user's typing: it reads only the two fields it
-// needs, without a box, and writes only the field it computes. While a field
-// holds no number yet (empty, a lone "-") nothing changes, and the field
-// being typed in is never rewritten, so "65." stays as typed on its way to
-// 65.5.
+LiveTotalLine CIndoorNoisePage::TotalLine() {
+    return {IDC_LEVEL, IDC_BACKGROUND, IDC_TOTAL, &m_fLp3, &m_fBackground, &m_fTotal};
+}
 
 void CIndoorNoisePage::OnChangeLevels() {
-    float level = 0, background = 0;
-    if (!ReadFieldQuietly(this, IDC_LEVEL, level) ||
-        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
-        return;
-    m_fLp3 = level;
-    m_fBackground = background;
-    m_fTotal = PageDecibelSum(m_fBackground, m_fLp3);
-    WriteFieldQuietly(this, IDC_TOTAL, m_fTotal);
+    FollowLevels(this, TotalLine());
 }
 
 void CIndoorNoisePage::OnChangeTotal() {
-    float total = 0, background = 0;
-    if (!ReadFieldQuietly(this, IDC_TOTAL, total) ||
-        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
-        return;
-    m_fTotal = total;
-    m_fBackground = background;
-    // A total not above the background leaves the level as it was.
-    if (const std::optional<float> level = PageDecibelDifference(m_fTotal, m_fBackground)) {
-        m_fLp3 = *level;
-        WriteFieldQuietly(this, IDC_LEVEL, m_fLp3);
-    }
+    FollowTotal(this, TotalLine());
 }
 
 void CIndoorNoisePage::OnDecibelCalculator() {

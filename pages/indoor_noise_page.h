@@ -7,6 +7,7 @@
 
 #include "pages/calc_page.h"
 #include "pages/decibel_calc_dlg.h"
+#include "pages/live_total_line.h"
 #include "pages/lp1_dlg.h"
 
 class CIndoorNoisePage : public CCalcPage {
@@ -39,4 +40,8 @@ public:
 protected:
     bool OnInitDialog() override;
     void BuildMessageMap() override;
+
+private:
+    // The level, background and total fields of the live line.
+    LiveTotalLine TotalLine();
 };

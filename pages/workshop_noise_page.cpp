@@ -2,8 +2,8 @@
 #include "pages/workshop_noise_page.h"
 
 #include "calc/noise_forms.h"
-#include "framework/quiet_field.h"
 #include "framework/tool_window.h"
+#include "pages/live_total_line.h"
 
 namespace {
 constexpr int IDC_LEVEL = 1090;
@@ -108,29 +108,16 @@ void CWorkshopNoisePage::OnComputeDistance() {
 // needs, without a box, and writes only the field it computes, so the field
 // being typed in keeps the user's text ("65." stays "65."). While either
 // field holds no number (empty, a lone "-") nothing changes.
+LiveTotalLine CWorkshopNoisePage::TotalLine() {
+    return {IDC_LEVEL, IDC_BACKGROUND, IDC_TOTAL, &m_fLp, &m_fBackground, &m_fTotal};
+}
+
 void CWorkshopNoisePage::OnChangeLevels() {
-    float level = m_fLp, background = m_fBackground;
-    if (!ReadFieldQuietly(this, IDC_LEVEL, level) ||
-        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
-        return;
-    m_fLp = level;
-    m_fBackground = background;
-    m_fTotal = PageDecibelSum(m_fBackground, m_fLp);
-    WriteFieldQuietly(this, IDC_TOTAL, m_fTotal);
+    FollowLevels(this, TotalLine());
 }
 
 void CWorkshopNoisePage::OnChangeTotal() {
-    float total = m_fTotal, background = m_fBackground;
-    if (!ReadFieldQuietly(this, IDC_TOTAL, total) ||
-        !ReadFieldQuietly(this, IDC_BACKGROUND, background))
-        return;
-    m_fTotal = total;
-    m_fBackground = background;
-    // A total whose energy does not exceed the background's leaves Lp.
-    if (const std::optional<float> level = PageDecibelDifference(m_fTotal, m_fBackground)) {
-        m_fLp = *level;
-        WriteFieldQuietly(this, IDC_LEVEL, m_fLp);
-    }
+    FollowTotal(this, TotalLine());
 }
 
 // Each tool window comes to the front as it is while it is open, and is

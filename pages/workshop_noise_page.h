@@ -7,6 +7,7 @@
 #include "calc/stueber.h"
 #include "pages/calc_page.h"
 #include "pages/decibel_calc_dlg.h"
+#include "pages/live_total_line.h"
 #include "pages/path_difference_dlg.h"
 
 class CWorkshopNoisePage : public CCalcPage {
@@ -56,6 +57,8 @@ protected:
     void BuildMessageMap() override;
 
 private:
+    // The level, background and total fields of the live line.
+    LiveTotalLine TotalLine();
     StueberInput Input() const;
     void KeepTerms(const StueberResult& result);
 };
