@@ -8,6 +8,7 @@
 //   -> box -> Scatter (result struct -> members) -> put-out
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -52,10 +53,10 @@ protected:
 
     // One press of a compute button: take-in (a field that does not read
     // ends it, the user's text kept), the calculator's checks and formula,
-    // its box, the results into their members and the put-out. False when
-    // nothing was computed.
+    // its box, the results into their members and the put-out. The result,
+    // or nothing when nothing was computed.
     template <class In, class Out>
-    bool Compute(const CalculatorDef<In, Out>& def);
+    std::optional<Out> Compute(const CalculatorDef<In, Out>& def);
 
     // Shows a calculator's box and moves the focus to the field it names.
     void ShowBox(const CheckBox& box);
@@ -70,9 +71,9 @@ private:
 };
 
 template <class In, class Out>
-bool CCalcPage::Compute(const CalculatorDef<In, Out>& def) {
+std::optional<Out> CCalcPage::Compute(const CalculatorDef<In, Out>& def) {
     if (!UpdateData(true))
-        return false;
+        return std::nullopt;
     bindings_ = Bindings();
     In in{};
     for (const Slot<In>& slot : def.inputs)
@@ -82,11 +83,11 @@ bool CCalcPage::Compute(const CalculatorDef<In, Out>& def) {
     if (answer.box)
         ShowBox(*answer.box);
     if (answer.stopped)
-        return false;
+        return std::nullopt;
     if (answer.result)
         for (const Slot<Out>& slot : def.results)
             if (const Binding* binding = BindingOf(slot.name))
                 Write(*binding, slot.get(*answer.result));
     UpdateData(false);
-    return answer.result.has_value();
+    return answer.result;
 }

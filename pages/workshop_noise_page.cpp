@@ -52,25 +52,6 @@ bool CWorkshopNoisePage::OnInitDialog() {
     return true;
 }
 
-StueberInput CWorkshopNoisePage::Input() const {
-    StueberInput in;
-    in.lr = m_fLR;
-    in.screenLR = m_fScreenLR;
-    in.sourceHeight = m_fSourceHeight;
-    in.length = m_fLength;
-    in.width = m_fWidth;
-    in.frequency = m_fFrequency;
-    in.delta1 = m_fDelta1;
-    in.delta2 = m_fDelta2;
-    in.delta3 = m_fDelta3;
-    in.soundSpeed = m_fSoundSpeed;
-    in.distance = m_fDistance;
-    in.level = m_fLp;
-    in.background = m_fBackground;
-    in.total = m_fTotal;
-    return in;
-}
-
 void CWorkshopNoisePage::KeepTerms(const StueberResult& result) {
     m_fDivergence = result.divergence;
     m_fBarrier = result.barrier.barrier;
@@ -83,31 +64,15 @@ void CWorkshopNoisePage::KeepTerms(const StueberResult& result) {
 // keep the divergence, barrier and Fresnel terms they worked with. The
 // background line is not brought up to date: only typing does that.
 void CWorkshopNoisePage::OnComputeLevel() {
-    if (!UpdateData(true))
-        return;
-    const Answer<StueberResult> answer = StueberLevelCalculator().run(Input());
-    if (answer.result) {
-        KeepTerms(*answer.result);
-        m_fLp = answer.result->value;
-    }
-    UpdateData(false);
+    if (const auto result = Compute(StueberLevelCalculator()))
+        KeepTerms(*result);
 }
 
 void CWorkshopNoisePage::OnComputeDistance() {
-    if (!UpdateData(true))
-        return;
-    const Answer<StueberResult> answer = StueberDistanceCalculator().run(Input());
-    if (answer.result) {
-        KeepTerms(*answer.result);
-        m_fDistance = answer.result->value;
-    }
-    UpdateData(false);
+    if (const auto result = Compute(StueberDistanceCalculator()))
+        KeepTerms(*result);
 }
 
-// The background line follows the typing: it reads only the two fields it
-// needs, without a box, and writes only the field it computes, so the field
-// being typed in keeps the user's text ("65." stays "65."). While either
-// field holds no number (empty, a lone "-") nothing changes.
 LiveTotalLine CWorkshopNoisePage::TotalLine() {
     return {IDC_LEVEL, IDC_BACKGROUND, IDC_TOTAL, &m_fLp, &m_fBackground, &m_fTotal};
 }

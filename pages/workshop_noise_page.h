@@ -59,6 +59,5 @@ protected:
 private:
     // The level, background and total fields of the live line.
     LiveTotalLine TotalLine();
-    StueberInput Input() const;
     void KeepTerms(const StueberResult& result);
 };
