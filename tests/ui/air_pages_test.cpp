@@ -11,31 +11,13 @@
 #include "pages/flue_gas_page.h"
 #include "pages/protection_distance_page.h"
 #include "pages/solvent_page.h"
-#include "tests/ui/ui_test_support.h"
+#include "tests/ui/page_test_fixture.h"
 
 namespace {
 
-template <class Page>
-class AirPage : public ::testing::Test {
-protected:
-    void SetUp() override {
-        host.resize(480, 360);
-        page.Create(&host);
-        page.show();
-        ShowActive(&host);
-    }
-    void Type(int id, const QString& text) { EditOf(&page, id)->setText(text); }
-    QString Text(int id) { return EditOf(&page, id)->text(); }
-    void Click(int id) { qobject_cast<QAbstractButton*>(page.GetDlgItem(id))->click(); }
-
-    QWidget host;
-    Page page;
-    BoxRecorder boxes;
-};
-
-using FlueGas = AirPage<CFlueGasPage>;
-using Solvent = AirPage<CSolventPage>;
-using Protection = AirPage<CProtectionDistancePage>;
+using FlueGas = PageTest<CFlueGasPage>;
+using Solvent = PageTest<CSolventPage>;
+using Protection = PageTest<CProtectionDistancePage>;
 
 // The single-precision consumption of the flue-gas page (oil: V = 1.4 B)
 // and the double-precision air speed of the solvent page.

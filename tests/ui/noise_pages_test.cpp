@@ -10,35 +10,12 @@
 
 #include "pages/noise_index_page.h"
 #include "pages/workshop_noise_page.h"
-#include "tests/ui/ui_test_support.h"
+#include "tests/ui/page_test_fixture.h"
 
 namespace {
 
-template <class Page>
-class NoisePage : public ::testing::Test {
-protected:
-    void SetUp() override {
-        host.resize(480, 360);
-        page.Create(&host);
-        page.show();
-        ShowActive(&host);
-    }
-    void Type(int id, const QString& text) { EditOf(&page, id)->setText(text); }
-    // Key by key: each keystroke changes the text once.
-    void TypeKeys(int id, const QString& text) {
-        for (qsizetype n = 1; n <= text.size(); ++n) Type(id, text.left(n));
-    }
-    QString Text(int id) { return EditOf(&page, id)->text(); }
-    void Click(int id) { qobject_cast<QAbstractButton*>(page.GetDlgItem(id))->click(); }
-    bool Shown(int id) { return !page.GetDlgItem(id)->isHidden(); }
-
-    QWidget host;
-    Page page;
-    BoxRecorder boxes;
-};
-
-using Workshop = NoisePage<CWorkshopNoisePage>;
-using NoiseIndex = NoisePage<CNoiseIndexPage>;
+using Workshop = PageTest<CWorkshopNoisePage>;
+using NoiseIndex = PageTest<CNoiseIndexPage>;
 
 TEST_F(Workshop, KeepsTheTermsOfTheLastComputation) {
     Type(1077, "50");
