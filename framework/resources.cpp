@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -126,17 +127,64 @@ QSize NaturalSize(const char* path) {
     return renderer.isValid() ? renderer.defaultSize() : QSize();
 }
 
+// An icon is its drawing at each of kIconSizes. Drawing all nine (up to
+// 256 x 256) costs more than building every page, and most icons are never
+// asked for a picture at all (a window icon on a desktop that shows none, a
+// switch that is not on), so the nine pictures are drawn the first time any
+// is wanted; the icon then answers exactly as one built from them at once.
+class DrawingIconEngine : public QIconEngine {
+public:
+    explicit DrawingIconEngine(const char* path) : path_(path) {}
+
+    QIconEngine* clone() const override { return new DrawingIconEngine(path_); }
+    QString key() const override { return QStringLiteral("vek-drawing"); }
+    bool isNull() override { return false; }
+
+    // Known without drawing: one picture at each size, in the Normal mode
+    // and Off state (the others are derived from those when asked for).
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off)
+            for (int side : kIconSizes) sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Drawn().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Drawn().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        // QIcon asks for `size` device pixels at `scale`; the same request
+        // made of the drawn icon in device-independent pixels.
+        return Drawn().pixmap(scale > 0 ? size / scale : size, scale, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+private:
+    const QIcon& Drawn() {
+        if (drawn_.isNull())
+            for (int side : kIconSizes)
+                drawn_.addPixmap(Render(path_, QSize(side, side), 1.0, Qt::transparent));
+        return drawn_;
+    }
+
+    const char* path_;
+    QIcon drawn_;
+};
+
 }  // namespace
 
 QIcon LoadIconResource(int id) {
     const char* path = IconPath(id);
     if (path == nullptr)
         return {};
-    QIcon icon;
-    for (int side : kIconSizes) {
-        icon.addPixmap(Render(path, QSize(side, side), 1.0, Qt::transparent));
-    }
-    return icon;
+    return QIcon(new DrawingIconEngine(path));
 }
 
 QCursor LoadCursorResource(int id) {

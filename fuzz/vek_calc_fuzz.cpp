@@ -2,7 +2,9 @@
 // Any command line given to vek-calc (the input's NUL bytes separate the
 // arguments): it prints results, stops at a page's check or refuses the
 // line, and never reports an internal error, crashes or hangs. It runs in a
-// folder of its own holding a small data.ini for the converter.
+// folder of its own holding a small data.ini for the converter. What follows
+// the first two bytes 0x01 0x01 of the input is the file cases.csv there, the
+// only file --csv may name (another could be a device that never ends).
 
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/vek-calc/run.h"
@@ -46,6 +49,10 @@ const fs::path& Folder() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static std::FILE* null = std::fopen("/dev/null", "w");
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find("\x01\x01");
+    if (split != std::string_view::npos)
+        size = split;
     std::vector<std::string> args(1);
     for (std::size_t i = 0; i < size; ++i) {
         if (data[i] == 0)
@@ -55,10 +62,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (args.size() > 24)
         return -1;  // longer command lines add nothing but time
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if ((arg == "--csv" && (i + 1 == args.size() || args[i + 1] != "cases.csv")) ||
+            (arg.rfind("--csv=", 0) == 0 && arg != "--csv=cases.csv"))
+            return -1;
+    }
     const fs::path back = fs::current_path();
     fs::current_path(Folder());
+    {
+        std::ofstream csv("cases.csv", std::ios::binary | std::ios::trunc);
+        if (split != std::string_view::npos)
+            csv << input.substr(split + 2);
+    }
     const int status = vek::cli::RunVekCalc(args, null, null);
     fs::current_path(back);
-    Require(status == 0 || status == vek::cli::kStopped || status == vek::cli::kRefused);
+    Require(status == 0 || status == vek::cli::kStopped || status == vek::cli::kRefused ||
+            status == vek::cli::kRowsRefused);
     return 0;
 }

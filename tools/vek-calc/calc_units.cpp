@@ -34,10 +34,14 @@ std::string UnitOf(const Inputs& in, const char* name, const std::string& kindNa
 }
 
 Outcome Convert(const Inputs& in, const Context& context) {
-    std::vector<UnitEntry> entries;
-    if (const std::string error = UnitCatalogue::ReadOnly(context.catalogue, entries);
-        !error.empty())
-        throw UsageError("convert: " + error);
+    if (!context.catalogueRead) {
+        CatalogueRead read;
+        read.error = UnitCatalogue::ReadOnly(context.catalogue, read.entries);
+        context.catalogueRead = std::move(read);
+    }
+    if (!context.catalogueRead->error.empty())
+        throw UsageError("convert: " + context.catalogueRead->error);
+    const std::vector<UnitEntry>& entries = context.catalogueRead->entries;
     if (entries.empty())
         throw UsageError("convert: " + context.catalogue + " holds no units");
 

@@ -17,10 +17,12 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "calc/field_table.h"
+#include "units/unit_entry.h"
 
 namespace vek::cli {
 
@@ -65,9 +67,23 @@ private:
     std::vector<bool> given_;
 };
 
+// The unit catalogue as one run of vek-calc read it: the error text (empty
+// when the file was read) and its entries.
+struct CatalogueRead {
+    std::string error;
+    std::vector<UnitEntry> entries;
+};
+
 // Settings that are not inputs of a page.
 struct Context {
-    std::string catalogue = "data.ini";  // the unit catalogue file of convert
+    explicit Context(std::string catalogueFile = "data.ini")
+        : catalogue(std::move(catalogueFile)) {}
+
+    std::string catalogue;  // the unit catalogue file of convert
+    // The catalogue is read by the first case that needs it and kept, so
+    // that the many cases of one run read the file once and all convert
+    // with the same units.
+    mutable std::optional<CatalogueRead> catalogueRead;
 };
 
 struct Calculator {

@@ -130,6 +130,8 @@ bool IsId(std::string_view key) {
     return true;
 }
 
+}  // namespace
+
 std::optional<std::size_t> FindInput(const Calculator& calculator, std::string_view key) {
     for (std::size_t i = 0; i < calculator.inputs.size(); ++i) {
         const Field& input = *calculator.inputs[i];
@@ -139,7 +141,13 @@ std::optional<std::size_t> FindInput(const Calculator& calculator, std::string_v
     return std::nullopt;
 }
 
-}  // namespace
+Value ReadInput(const Calculator& calculator, std::size_t index, const std::string& text) {
+    const Field& input = *calculator.inputs[index];
+    auto value = ReadValue(input, text);
+    if (!value)
+        throw UsageError(Refusal(calculator, input, text));
+    return std::move(*value);
+}
 
 Inputs ReadInputs(const Calculator& calculator, const std::vector<std::string>& assignments) {
     Inputs inputs(calculator);
@@ -157,10 +165,7 @@ Inputs ReadInputs(const Calculator& calculator, const std::vector<std::string>& 
         const Field& input = *calculator.inputs[*index];
         if (inputs.Given(*index))
             throw UsageError(where + Label(input) + " is given twice");
-        auto value = ReadValue(input, text);
-        if (!value)
-            throw UsageError(Refusal(calculator, input, text));
-        inputs.Set(*index, std::move(*value));
+        inputs.Set(*index, ReadInput(calculator, *index, text));
     }
     return inputs;
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// vek-calc <calculator> [name=value ...] [--ids] [--json]
+// vek-calc <calculator> [name=value ... | --csv FILE] [--ids] [--json]
 //
 // Exit status: 0 with the results (after the page's box when it shows one
 // and computes all the same), 1 when the page's check stops the computation
 // (only its box is printed), 2 for a command line the program refuses (one
 // line on stderr, nothing on stdout), 4 when the output could not be written
-// (a full disk, a closed pipe; a message on stderr).
+// (a full disk, a closed pipe; a message on stderr). With --csv: 0 when every
+// row was computed, 1 when the page's check stopped a row, 5 when a row could
+// not be read (reported on stderr with its line, the other rows computed).
 
 #include <csignal>
 #include <cstdio>

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "tools/vek-calc/calculator.h"
+#include "tools/vek-calc/csv_cases.h"
 #include "tools/vek-calc/inputs.h"
 #include "tools/vek-calc/report.h"
 
@@ -26,7 +27,7 @@ int Refuse(std::FILE* err, std::string message) {
 // names the calculator.
 const char* CalculatorArgument(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--catalogue")
+        if (std::string_view(argv[i]) == "--catalogue" || std::string_view(argv[i]) == "--csv")
             ++i;
         else if (argv[i][0] != '-')
             return argv[i];
@@ -44,7 +45,11 @@ constexpr const char* kDescription =
 
 constexpr const char* kFooterTail =
     "\nWith --json the results form one object of display texts; a box is its first member,"
-    "\n\"box\": \"CAPTION | TEXT\".\n";
+    "\n\"box\": \"CAPTION | TEXT\"."
+    "\nWith --csv FILE (- for standard input) each row is one case: the header names the inputs"
+    "\n(names or ids), inputs without a column keep their start-up values, and each row comes back"
+    "\nwith a \"box\" column and the results appended (--json: one object per row). A row that"
+    "\ncannot be read is reported on stderr with its line and left out (exit status 5).\n";
 
 // Writes text to out and makes sure it got there; status on success,
 // kNotWritten with a message on err when it did not.
@@ -64,6 +69,7 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
     bool ids = false;
     bool json = false;
     std::string catalogue = "data.ini";
+    std::string csv;  // many cases from a CSV file, one per row
     std::vector<std::string> assignments;
     const auto addOutputFlags = [&](CLI::App& to) {
         to.add_flag("--ids", ids, "key the results by the page's control ids");
@@ -74,6 +80,8 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
         CLI::App* sub = app.add_subcommand(calculator.name, calculator.summary);
         sub->add_option("inputs", assignments, "name=value or id=value, see below");
         addOutputFlags(*sub);
+        sub->add_option("--csv", csv, "one case per row of FILE (- for standard input)")
+            ->type_name("FILE");
         if (calculator.name == std::string_view("convert"))
             sub->add_option("--catalogue", catalogue, "unit catalogue file, only read")
                 ->type_name("FILE")
@@ -99,6 +107,14 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
 
     const Calculator& calculator = *FindCalculator(app.get_subcommands().front()->get_name());
     try {
+        if (!csv.empty()) {
+            if (!assignments.empty())
+                return Refuse(err, std::string(calculator.name) +
+                                       ": --csv takes every input from its columns, not '" +
+                                       assignments.front() + "'");
+            return RunCsvCases(calculator, csv, ids ? Keys::Ids : Keys::Names,
+                               json ? Form::Json : Form::Lines, Context{catalogue}, out, err);
+        }
         const Inputs inputs = ReadInputs(calculator, assignments);
         const Outcome outcome = calculator.compute(inputs, Context{catalogue});
         const std::string text = Render(calculator, outcome, ids ? Keys::Ids : Keys::Names,

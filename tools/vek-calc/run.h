@@ -10,10 +10,11 @@
 namespace vek::cli {
 
 // Exit statuses of vek-calc.
-inline constexpr int kStopped = 1;     // the page's check stopped the computation
-inline constexpr int kRefused = 2;     // a command line the program refuses
-inline constexpr int kInternal = 3;    // a fault of the program itself
-inline constexpr int kNotWritten = 4;  // the output could not be written
+inline constexpr int kStopped = 1;      // the page's check stopped the computation
+inline constexpr int kRefused = 2;      // a command line the program refuses
+inline constexpr int kInternal = 3;     // a fault of the program itself
+inline constexpr int kNotWritten = 4;   // the output could not be written
+inline constexpr int kRowsRefused = 5;  // --csv: rows that could not be read were left out
 
 // Runs vek-calc with the arguments that follow the program's name; results
 // and help go to out, messages to err. Returns the exit status. Output that
