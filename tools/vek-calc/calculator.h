@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "calc/field_table.h"
+#include "calc/record.h"
 
 namespace vek::cli {
 
@@ -38,6 +39,8 @@ struct Outcome {
     // The page's check stopped the computation: only the box is shown.
     bool stopped = false;
     std::vector<Value> results;  // one per output, in the same order
+    // The record of the run, when the context asked for one.
+    std::optional<CalcRecord> record;
 };
 
 struct Calculator;
@@ -68,6 +71,7 @@ private:
 // Settings that are not inputs of a page.
 struct Context {
     std::string catalogue = "data.ini";  // the unit catalogue file of convert
+    bool record = false;                 // make the run's record (--record)
 };
 
 struct Calculator {
