@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/main_dlg.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
 #include <QWindow>
 #include <cstdlib>
 
@@ -28,7 +33,9 @@ constexpr int IDC_TOPMOST = 1065;
 constexpr int ID_CLIPBOARD_VIEWER = 32791;
 constexpr int ID_FILE_SPLITTER = 32792;
 constexpr int ID_HELP = 57670;
-constexpr int IDM_ABOUTBOX = 16;  // system-menu command of the About entry
+constexpr int IDM_ABOUTBOX = 16;     // system-menu command of the About entry
+constexpr int ID_EDIT_COPY = 57634;  // context-menu command: copy the calculation record
+constexpr const char* kCopyRecordText = "复制计算过程";
 
 constexpr int IDR_SIDE_TOOLS_MENU = 148;
 constexpr int IDR_NOISE_MENU = 149;
@@ -242,15 +249,44 @@ void CMainDlg::OnFileSplitter() {
     Services().StartProgram(QStringLiteral("Parter.exe"));
 }
 
+// The context menu: the About entry (where the desktop has no system menu)
+// and the copy of the visible page's calculation record, which is disabled
+// until that page has computed.
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
-    const QString text = LoadStringResource(IDS_ABOUTBOX);
-    if (text.isEmpty())
-        return;
+    std::vector<std::pair<int, QString>> entries;
+    if (const QString text = LoadStringResource(IDS_ABOUTBOX); !text.isEmpty())
+        entries.emplace_back(IDM_ABOUTBOX, text);
+    entries.emplace_back(ID_EDIT_COPY, QString::fromUtf8(kCopyRecordText));
     IconMenu menu;
-    menu.LoadEntries(QString(), {{IDM_ABOUTBOX, text}});
+    menu.LoadEntries(QString(), entries);
+    const CCalcPage* page = VisibleCalcPage();
+    for (QAction* action : menu.Popup()->actions())
+        if (action->data().toInt() == ID_EDIT_COPY)
+            action->setEnabled(page && page->LastRecord());
     const int command = menu.TrackPopup(event->globalPos());
-    if (command)
+    if (command == ID_EDIT_COPY)
+        OnCopyRecord();
+    else if (command)
         OnSysCommand(command);
+}
+
+const CCalcPage* CMainDlg::VisibleCalcPage() const {
+    for (const auto& page : m_pages)
+        if (page && !page->isHidden())
+            return page.get();
+    return nullptr;
+}
+
+// The record goes to the clipboard twice: as an HTML table for a word
+// processor and as plain text for everything else.
+void CMainDlg::OnCopyRecord() {
+    const CCalcPage* page = VisibleCalcPage();
+    if (!page || !page->LastRecord())
+        return;
+    auto* data = new QMimeData;
+    data->setHtml(QString::fromStdString(RecordHtml(*page->LastRecord())));
+    data->setText(QString::fromStdString(RecordPlainText(*page->LastRecord())));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void CMainDlg::OnClose() {

@@ -59,6 +59,8 @@ private:
     void OnNoiseTools() {}
     void OnTopMost();
     void OnAbout();
+    void OnCopyRecord();
+    const CCalcPage* VisibleCalcPage() const;
     void OnClipboardViewer();
     void OnFileSplitter();
     void OnHelp() {}

@@ -92,6 +92,28 @@ const CalculatorDef<FlueGasPageInput, FlueGasFields>& FlueGasCalculator() {
                     {"dust-conc", &R::dustInitConc},
                     {"so2-conc", &R::so2InitConc}},
         .run = RunFlueGas,
+        .record = {.title = "燃煤(油)废气",
+                   .formulas = {"燃油：V=1.4*B，G(SO2)=0.02*S*B，G(烟尘)=B/680",
+                                "燃煤：V=B，G(SO2)=0.016*S*B，G(烟尘)=d*A*B/(1-Cfh/100)/10000",
+                                "初始浓度=G*10^5/V（取整）", "达标年排放量=V*达标浓度/10^5",
+                                "年削减量=年排放量-达标年排放量（不足0时为0）"},
+                   .labels = {{"fuel", "原料", "", "", {"油", "煤"}},
+                              {"use", "年用量", "B", "吨"},
+                              {"so2-limit", "SO2达标浓度", "", "mg/L"},
+                              {"dust-limit", "烟尘达标浓度", "", "mg/L"},
+                              {"sulphur", "含硫分", "S", "%"},
+                              {"ash", "灰分", "A", "%"},
+                              {"dust-share", "烟尘", "d", "%"},
+                              {"combustible", "烟尘中可燃物", "Cfh", "%"},
+                              {"volume", "年废气排放量", "V", "万标立方米"},
+                              {"so2-conc", "SO2初始浓度", "", "mg/L"},
+                              {"dust-conc", "烟尘初始浓度", "", "mg/L"},
+                              {"so2", "SO2年排放量", "G(SO2)", "吨"},
+                              {"dust", "烟尘年排放量", "G(烟尘)", "吨"},
+                              {"so2-std", "SO2达标年排放量", "", "吨"},
+                              {"dust-std", "烟尘达标年排放量", "", "吨"},
+                              {"so2-reduction", "SO2年削减量", "", "吨"},
+                              {"dust-reduction", "烟尘年削减量", "", "吨"}}},
     };
     return def;
 }
@@ -170,6 +192,34 @@ Answer<FugitiveEmissionResult> RunFugitiveEmission(const ProtectionPageInput& in
 }
 
 namespace {
+// What both directions of the protection distance record: the page's
+// formula picture with its legend, and the page's labels.
+RecordText ProtectionRecord(std::vector<const char*> steps) {
+    std::vector<const char*> formulas = {
+        "Qc/Cm=(1/A)*(B*L^C+0.25*r^2)^0.50*L^D", "r=(S/π)^0.5，生产单元的等效半径",
+        "A、B、C、D-计算系数，从GB/T 13201-91中按平均风速和工业企业类别查取"};
+    formulas.insert(formulas.end(), steps.begin(), steps.end());
+    std::vector<std::string> pollutants;
+    for (const PollutantLimit& p : PollutantLimits()) pollutants.emplace_back(p.name);
+    return {.title = "卫生防护距离",
+            .formulas = std::move(formulas),
+            .labels = {
+                {"area", "无组织排放源面积", "S", "m^2"},
+                {"wind", "近五年平均风速", "u", "m/s"},
+                {"pollutant", "污染因子", "", "", std::move(pollutants)},
+                {"limit", "环境标准浓度限值", "Cm", "mg/m^3"},
+                {"stack", "排放同种有害气体的排气筒", "", "", {"有", "无"}},
+                {"reaction",
+                 "无组织排放的有害物质容许浓度",
+                 "",
+                 "",
+                 {"按急性反应指标确定", "按慢性反应指标确定"}},
+                {"stack-share", "排气筒的污染物排放量", "", "", {"大于允许的1/3", "小于允许的1/3"}},
+                {"emission", "无组织排放量", "Qc", "kg/hr"},
+                {"distance", "卫生防护距离", "L", "m"},
+                {"graded", "提级后距离", "", "m"}}};
+}
+
 // The page's fields before the input of the chosen direction.
 std::vector<Slot<ProtectionPageInput>> ProtectionSlots(Slot<ProtectionPageInput> given) {
     using P = ProtectionPageInput;
@@ -195,6 +245,9 @@ const CalculatorDef<ProtectionPageInput, ProtectionDistanceResult>& ProtectionDi
         // The page's exchange order.
         .results = {{"distance", &R::distance}, {"graded", &R::graded}},
         .run = RunProtectionDistance,
+        .record = ProtectionRecord(
+            {"卫生防护距离在100m以内时，级差为50m；超过100m，但小于或等于1000m时，级差为100m；"
+             "超过1000m以上，级差为200m。"}),
     };
     return def;
 }
@@ -209,6 +262,7 @@ const CalculatorDef<ProtectionPageInput, FugitiveEmissionResult>& FugitiveEmissi
         .inputs = ProtectionSlots({"distance", &P::distance}),
         .results = {{"emission", &R::emission}},
         .run = RunFugitiveEmission,
+        .record = ProtectionRecord({}),
     };
     return def;
 }
@@ -246,6 +300,13 @@ const CalculatorDef<SolventEvaporationInput, SolventEvaporationResult>& SolventC
                    {"vapour-pressure", &P::vapourPressure}},
         .results = {{"evaporation", &R::evaporation}},
         .run = RunSolventEvaporation,
+        .record = {.title = "有机溶剂散发量",
+                   .formulas = {"马扎克公式：G=(5.38+4.1u)*Pv*F*M^0.5"},
+                   .labels = {{"wind", "车间内风速", "u", "m/s"},
+                              {"area", "有机溶剂敞露面积", "F", "m^2"},
+                              {"mol-weight", "有机溶剂分子量", "M", ""},
+                              {"vapour-pressure", "有机溶剂在该温度时饱和蒸汽压", "Pv", "mmHg"},
+                              {"evaporation", "有机溶剂散发量", "G", "g/h"}}},
     };
     return def;
 }
@@ -294,6 +355,17 @@ const CalculatorDef<OdourEmissionInput, OdourEmissionResult>& OdourCalculator() 
                    {"correction", &P::correction}},
         .results = {{"emission-rate", &R::emissionRate}},
         .run = RunOdourEmission,
+        .record = {.title = "恶臭气体散发速率",
+                   .formulas = {"E=2CWm/M*(DLu/πF)^0.5"},
+                   .labels = {{"wind", "风速", "u", "m/s"},
+                              {"diffusivity", "扩散率", "D", "cm^2/s"},
+                              {"width", "堆场或填场的宽度", "W", "cm"},
+                              {"length", "堆场或填场的长度", "L", "cm"},
+                              {"compound-mass", "土壤中挥发性化合物的重量", "m", "kg"},
+                              {"total-mass", "土壤与化合物的总重量", "M", "kg"},
+                              {"vapour-pressure", "化学气体蒸汽压", "C", "101.325kPa"},
+                              {"correction", "蒸汽压校正系数", "F", ""},
+                              {"emission-rate", "恶臭气体散发速率", "E", "cm^3/s"}}},
     };
     return def;
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "calc/field_table.h"
+#include "calc/record.h"
 
 // Captions of the boxes: the page checks' own, and the application's name
 // for a box without a caption of its own.
@@ -64,13 +65,15 @@ struct Slot {
           choose(chooser),
           carries(&CarriesKind<M>),
           set([member](S& target, const SlotValue& value) { Put(target.*member, value); }),
-          get([member](const S& source) { return Take(source.*member); }) {}
+          get([member](const S& source) { return Take(source.*member); }),
+          has([member](const S& source) { return Has(source.*member); }) {}
 
     const char* name;
     void (*choose)(S& in, int index);
     bool (*carries)(FieldKind kind);  // whether the member can hold such a field
     std::function<void(S&, const SlotValue&)> set;
     std::function<SlotValue(const S&)> get;
+    std::function<bool(const S&)> has;  // false for an optional member left unset
 
 private:
     template <class M>
@@ -103,6 +106,14 @@ private:
     }
 
     template <class M>
+    static bool Has(const M& member) {
+        if constexpr (requires { member.has_value(); })
+            return member.has_value();
+        else
+            return true;
+    }
+
+    template <class M>
     static SlotValue Take(const M& member) {
         if constexpr (std::is_same_v<M, std::string>)
             return member;
@@ -124,10 +135,36 @@ struct CalculatorDef {
     std::vector<Slot<In>> inputs;
     std::vector<Slot<Out>> results;  // in the window's exchange order
     Answer<Out> (*run)(const In& in);
+    RecordText record = {};  // title, formulas and field labels of its records
 };
 
-// What is wrong with a definition: a slot naming no field of the table, or
-// a member that cannot carry its field's kind. Empty when it is sound.
+// The record of one run of a definition: the inputs it ran with and, unless
+// a check stopped it, its results; a box the run raised is noted.
+template <class In, class Out>
+CalcRecord MakeRecord(const CalculatorDef<In, Out>& def, const In& in, const Answer<Out>& answer) {
+    std::vector<NamedValue> inputs, results;
+    for (const Slot<In>& slot : def.inputs) {
+        SlotValue value = slot.get(in);
+        // An input left unset is worked out from the input its field's
+        // start-up note names (the second operand of "=" is the first again),
+        // and the record shows the value the run used.
+        const Field* field = FindField(def.table, std::string_view(slot.name));
+        if (!slot.has(in) && field)
+            for (const Slot<In>& other : def.inputs)
+                if (std::string_view(other.name) == field->startNote)
+                    value = other.get(in);
+        inputs.emplace_back(slot.name, std::move(value));
+    }
+    if (answer.result)
+        for (const Slot<Out>& slot : def.results)
+            results.emplace_back(slot.name, slot.get(*answer.result));
+    return BuildRecord(def.record, def.table, inputs, results,
+                       answer.box ? answer.box->text : std::string(), answer.stopped);
+}
+
+// What is wrong with a definition: a slot naming no field of the table, a
+// member that cannot carry its field's kind, or a record without a title,
+// a formula or a label for each slot's field. Empty when it is sound.
 template <class In, class Out>
 std::vector<std::string> DefinitionProblems(const CalculatorDef<In, Out>& def) {
     std::vector<std::string> problems;
@@ -146,5 +183,13 @@ std::vector<std::string> DefinitionProblems(const CalculatorDef<In, Out>& def) {
         const Field* field = FindField(def.table, std::string_view(slot.name));
         check(slot.name, field && slot.carries(field->kind));
     }
+    const auto labelled = [&](const char* name) {
+        if (!FindLabel(def.record, name))
+            problems.push_back(std::string(def.name) + ": no record label for " + name);
+    };
+    for (const Slot<In>& slot : def.inputs) labelled(slot.name);
+    for (const Slot<Out>& slot : def.results) labelled(slot.name);
+    if (!*def.record.title || def.record.formulas.empty())
+        problems.push_back(std::string(def.name) + ": the record has no title or formula");
     return problems;
 }

@@ -37,6 +37,14 @@ FieldTable DecibelDifferenceFieldTable() {
 }
 
 namespace {
+RecordText DecibelRecord(const char* formula) {
+    return {.title = "分贝计算器",
+            .formulas = {formula},
+            .labels = {{"level1", "声级", "L1", "dB"},
+                       {"level2", "声级", "L2", "dB"},
+                       {"result", "计算结果", "L", "dB"}}};
+}
+
 double SecondOperand(const DecibelOperands& in) {
     return in.level2.value_or(in.level1);
 }
@@ -59,6 +67,7 @@ const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelSumCalculator() {
         .inputs = {{"level1", &P::level1}, {"level2", &P::level2}},
         .results = {{"result", &DecibelDisplay::result}},
         .run = RunDecibelSum,
+        .record = DecibelRecord("L=10*lg(10^(0.1*L1)+10^(0.1*L2))"),
     };
     return def;
 }
@@ -72,6 +81,7 @@ const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelDifferenceCalculato
         .inputs = {{"level1", &P::level1}, {"level2", &P::level2}},
         .results = {{"result", &DecibelDisplay::result}},
         .run = RunDecibelDifference,
+        .record = DecibelRecord("L=10*lg(10^(0.1*L1)-10^(0.1*L2))"),
     };
     return def;
 }
@@ -106,6 +116,16 @@ Answer<GreenDistanceResult> RunGreenDistance(const GreenInput& in) {
 }
 
 namespace {
+RecordText GreenRecord(std::vector<const char*> formulas) {
+    return {.title = "格林公式噪声预测",
+            .formulas = std::move(formulas),
+            .labels = {{"lp1", "距墙内侧1米处受声点的声级", "Lp1", "dB"},
+                       {"tl", "墙壁隔声量", "TL", "dB"},
+                       {"area", "靠预测厂界一侧外墙面积", "F", "m^2"},
+                       {"distance", "车间到受声点的距离", "l", "m"},
+                       {"level", "预测受声点的声级", "Lp3", "dB"}}};
+}
+
 std::vector<Slot<GreenInput>> WallSlots(Slot<GreenInput> given) {
     using P = GreenInput;
     return {{"lp1", &P::lp1}, {"tl", &P::wallTL}, {"area", &P::wallArea}, given};
@@ -120,6 +140,7 @@ const CalculatorDef<GreenInput, GreenLevelResult>& GreenLevelCalculator() {
         .inputs = WallSlots({"distance", &GreenInput::distance}),
         .results = {{"level", &GreenLevelResult::level}},
         .run = RunGreenLevel,
+        .record = GreenRecord({"Lp3=Lp1-TL+10*lg(F/l^2)-11"}),
     };
     return def;
 }
@@ -132,6 +153,7 @@ const CalculatorDef<GreenInput, GreenDistanceResult>& GreenDistanceCalculator() 
         .inputs = WallSlots({"level", &GreenInput::level}),
         .results = {{"distance", &GreenDistanceResult::distance}},
         .run = RunGreenDistance,
+        .record = GreenRecord({"Lp3=Lp1-TL+10*lg(F/l^2)-11", "l=(F/10^(0.1*(Lp3+TL+11-Lp1)))^0.5"}),
     };
     return def;
 }
@@ -168,6 +190,14 @@ const CalculatorDef<Lp1Input, Lp1Result>& Lp1Calculator() {
                    {"distance", &P::distance}},
         .results = {{"lp1", &Lp1Result::lp1}},
         .run = RunLp1,
+        .record = {.title = "Lp1计算",
+                   .formulas = {"Lp1=Lw+10*lg(Q/(4πr^2)+4/R)", "R=S*a/(1-a)，房间常数"},
+                   .labels = {{"lw", "声源声功率级", "Lw", "dB"},
+                              {"q", "室内空间指向因子", "Q", ""},
+                              {"room-area", "房间内壁面积(包括屋顶和地面)", "S", "m^2"},
+                              {"absorption", "壁面吸声系数", "a", ""},
+                              {"distance", "Lp1预测点离声源距离", "r", "m"},
+                              {"lp1", "距墙内侧1米处受声点的声级", "Lp1", "dB"}}},
     };
     return def;
 }
@@ -208,6 +238,28 @@ Answer<StueberResult> RunStueberDistance(const StueberInput& in) {
 }
 
 namespace {
+RecordText StueberRecord(const char* solved) {
+    std::vector<const char*> formulas = {
+        "Lp=10*lg(S)+LR-△LR-Adiv-Abar", "S=(H+0.0255*(L*W)^0.5)*2*(L+W)+2*L*W，车间辐射面积",
+        "Adiv=10*lg(2πr^2)",
+        "Abar=-10*lg(1/(3+20*N1)+1/(3+20*N2)+1/(3+20*N3))，Ni=2*δi*f/c，c=340.29m/s"};
+    if (*solved)
+        formulas.push_back(solved);
+    return {.title = "Stueber公式噪声预测",
+            .formulas = std::move(formulas),
+            .labels = {{"lr", "车间平均噪声级", "LR", "dB"},
+                       {"screen", "车间平均屏蔽衰减", "△LR", "dB"},
+                       {"height", "车间声源平均高度", "H", "m"},
+                       {"frequency", "声波频率", "f", "Hz"},
+                       {"length", "车间长度", "L", "m"},
+                       {"width", "车间宽度", "W", "m"},
+                       {"delta1", "声程差", "δ1", "m"},
+                       {"delta2", "声程差", "δ2", "m"},
+                       {"delta3", "声程差", "δ3", "m"},
+                       {"distance", "整体声源的中心到受声点的距离", "r", "m"},
+                       {"level", "预测受声点的声级", "Lp", "dB"}}};
+}
+
 std::vector<Slot<StueberInput>> WorkshopSlots(Slot<StueberInput> given) {
     using P = StueberInput;
     return {{"lr", &P::lr},
@@ -231,6 +283,7 @@ const CalculatorDef<StueberInput, StueberResult>& StueberLevelCalculator() {
         .inputs = WorkshopSlots({"distance", &StueberInput::distance}),
         .results = {{"level", &StueberResult::value}},
         .run = RunStueberLevel,
+        .record = StueberRecord(""),
     };
     return def;
 }
@@ -243,6 +296,7 @@ const CalculatorDef<StueberInput, StueberResult>& StueberDistanceCalculator() {
         .inputs = WorkshopSlots({"level", &StueberInput::level}),
         .results = {{"distance", &StueberResult::value}},
         .run = RunStueberDistance,
+        .record = StueberRecord("r=(10^(0.1*Adiv)/(2π))^0.5"),
     };
     return def;
 }
@@ -303,6 +357,23 @@ const CalculatorDef<PathDifferenceInput, PathDifferences>& PathDifferenceCalcula
                    {"side", &P::sameSide}},
         .results = {{"delta1", &R::delta1}, {"delta2", &R::delta2}, {"delta3", &R::delta3}},
         .run = RunPathDifferences,
+        .record =
+            {.title = "声程差计算",
+             .formulas = {"δ1=SO1+O1P-SP，O1为屏障顶端上的绕射点",
+                          "δ2=SO2+O2P-SP，δ3=SO3+O3P-SP，O2、O3为屏障远离、靠近测点的两端",
+                          "H≤h1，或m1、m2不小于L/2时，声波可直达，声程差为0"},
+             .labels = {{"barrier-height", "屏蔽高度", "H", "m"},
+                        {"source-height", "声源高度", "h1", "m"},
+                        {"receiver-height", "测点高度", "h2", "m"},
+                        {"source-distance", "声源距屏", "d1", "m"},
+                        {"receiver-distance", "测点距屏", "d2", "m"},
+                        {"barrier-length", "屏蔽长度", "L", "m"},
+                        {"source-offset", "声源离屏蔽中垂线距离", "m1", "m"},
+                        {"receiver-offset", "测点离屏蔽中垂线距离", "m2", "m"},
+                        {"side", "声源与测点", "", "", {"在中垂线的不同侧", "在中垂线的同一侧"}},
+                        {"delta1", "声程差", "δ1", "m"},
+                        {"delta2", "声程差", "δ2", "m"},
+                        {"delta3", "声程差", "δ3", "m"}}},
     };
     return def;
 }
@@ -361,6 +432,13 @@ const CalculatorDef<LeqInput, LeqShown>& LeqCalculator() {
         // The page rewrites both lists, then writes the result line.
         .results = {{"levels", &R::levels}, {"intervals", &R::intervals}, {"result", &R::line}},
         .run = RunLeq,
+        .record = {.title = "等效连续A声级Leq",
+                   .formulas = {"Leq=10*lg((∑(△Ti*10^(0.1*Li)))/△T)",
+                                "等间隔取样时：Leq=10*lg((∑10^(0.1*Li))/n)"},
+                   .labels = {{"levels", "瞬时A声级", "Li", "dBA"},
+                              {"intervals", "间隔时间", "△Ti", "任意"},
+                              {"equal-interval", "等间隔取样", "", "", {"否", "是"}},
+                              {"result", "计算结果", "", ""}}},
     };
     return def;
 }
@@ -377,6 +455,13 @@ const CalculatorDef<LdnInput, LdnShown>& LdnCalculator() {
                    {"night-hours", &P::nightHours}},
         .results = {{"result", &LdnShown::line}},
         .run = RunLdn,
+        .record = {.title = "昼夜等效声级Ldn",
+                   .formulas = {"Ldn=10*lg((Td*10^(0.1*Ld)+Tn*10^(0.1*(Ln+10)))/24)"},
+                   .labels = {{"day-level", "白天等效声级", "Ld", "dBA"},
+                              {"night-level", "夜间等效声级", "Ln", "dBA"},
+                              {"day-hours", "白天持续时间", "Td", "hr"},
+                              {"night-hours", "夜间持续时间", "Tn", "hr"},
+                              {"result", "计算结果", "", ""}}},
     };
     return def;
 }

@@ -100,3 +100,24 @@ std::optional<CheckBox> CheckNewUnit(const NewUnitLine& line) {
         return CheckBox{kIncomplete, kUnitConverterCaption, kQuantityField};
     return std::nullopt;
 }
+
+CalcRecord ConversionRecord(const std::string& kind, float value, const std::string& from,
+                            const std::string& to, float converted) {
+    static const RecordText text{
+        .title = "单位换算",
+        .formulas =
+            {"x2=x1/K1*K2，K1、K2为单位库data.ini中一个基准量分别折合成原单位、目标单位的值"},
+        .labels = {{"kind", "单位种类", "", ""},
+                   {"value", "换算前的值", "x1", ""},
+                   {"from", "原单位", "", ""},
+                   {"to", "目标单位", "", ""},
+                   {"converted", "换算后的值", "x2", ""}}};
+    const NamedValue inputs[] = {
+        {"kind", kind}, {"value", static_cast<double>(value)}, {"from", from}, {"to", to}};
+    const NamedValue results[] = {{"converted", static_cast<double>(converted)}};
+    CalcRecord record =
+        BuildRecord(text, UnitConverterFieldTable(), inputs, results, std::string(), false);
+    record.inputs[1].unit = from;
+    record.results[0].unit = to;
+    return record;
+}

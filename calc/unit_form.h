@@ -11,6 +11,10 @@
 #include "calc/field_table.h"
 
 FieldTable UnitConverterFieldTable();
+// The record of one conversion: value in unit `from` of the kind, shown as
+// `converted` in unit `to`; each value carries its unit.
+CalcRecord ConversionRecord(const std::string& kind, float value, const std::string& from,
+                            const std::string& to, float converted);
 
 // The caption of the unit converter's own boxes.
 inline constexpr const char* kUnitConverterCaption = "单位换算";

@@ -44,6 +44,10 @@ public:
     // members a failed take-in has already read.
     virtual std::vector<Binding> Bindings() = 0;
 
+    // The record of the page's last computation (its inputs, and its results
+    // or the box that stopped it); none before the first.
+    const std::optional<CalcRecord>& LastRecord() const { return lastRecord_; }
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
@@ -61,6 +65,13 @@ protected:
     // Shows a calculator's box and moves the focus to the field it names.
     void ShowBox(const CheckBox& box);
 
+    // Keeps the record of a computation the page runs without Compute.
+    template <class In, class Out>
+    void Record(const CalculatorDef<In, Out>& def, const In& in, const Answer<Out>& answer) {
+        lastRecord_ = MakeRecord(def, in, answer);
+    }
+    void Record(CalcRecord record) { lastRecord_ = std::move(record); }
+
 private:
     const Binding* BindingOf(const char* fieldName);
     SlotValue Read(const Binding& binding) const;
@@ -68,6 +79,7 @@ private:
 
     StaticText statics_;
     std::vector<Binding> bindings_;
+    std::optional<CalcRecord> lastRecord_;
 };
 
 template <class In, class Out>
@@ -80,6 +92,7 @@ std::optional<Out> CCalcPage::Compute(const CalculatorDef<In, Out>& def) {
         if (const Binding* binding = BindingOf(slot.name))
             slot.set(in, Read(*binding));
     const Answer<Out> answer = def.run(in);
+    Record(def, in, answer);
     if (answer.box)
         ShowBox(*answer.box);
     if (answer.stopped)

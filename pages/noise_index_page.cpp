@@ -24,12 +24,19 @@ const char* const kLeqExplanation =
     "等效连续A声级Leq：\n"
     "将某点在一段时间内测得的不同A声级变化，用能量平均的方法以A声级表示该段时间内的噪声大小，"
     "这个声级称为等效连续声级，单位为分贝A，dBA。实际上相当于时间加权平均值。\n"
-    "计算公式：Leq=10*lg((∑(△Ti*10^(0.1*Li)))/△T)";
+    "计算公式：";
 const char* const kLdnExplanation =
     "昼夜等效声级Ldn：\n"
     "为了考虑噪声在夜间对人影响更为严重，将夜间(22:00～7:00)噪声另增加10dB加权处理后，"
     "用能量平均的方法得出的24小时A声级的平均值，单位为dBA。\n"
-    "计算公式：Ldn=10*lg((Td*10^(0.1*Ld)+Tn*10^(0.1*(Ln+10)))/24)";
+    "计算公式：";
+
+// Each explanation ends with its calculator's formula, the one its
+// calculation records name.
+template <class In, class Out>
+QString Explanation(const char* text, const CalculatorDef<In, Out>& def) {
+    return QString::fromUtf8(text) + QString::fromUtf8(def.record.formulas.front());
+}
 }  // namespace
 
 void CNoiseIndexPage::SetText(int id, const QString& text) {
@@ -70,7 +77,7 @@ std::vector<CCalcPage::Binding> CNoiseIndexPage::Bindings() {
 bool CNoiseIndexPage::OnInitDialog() {
     CCalcPage::OnInitDialog();
     SetStartValues();
-    SetText(IDC_EXPLANATION, QString::fromUtf8(kLeqExplanation));
+    SetText(IDC_EXPLANATION, Explanation(kLeqExplanation, LeqCalculator()));
     UpdateData(false);
     return true;
 }
@@ -84,7 +91,7 @@ void CNoiseIndexPage::OnLeq() {
     ShowIntervals(!m_bEqualInterval);
     for (int id : kLdnControls) GetDlgItem(id)->setVisible(false);
     m_nQuantity = 0;
-    SetText(IDC_EXPLANATION, QString::fromUtf8(kLeqExplanation));
+    SetText(IDC_EXPLANATION, Explanation(kLeqExplanation, LeqCalculator()));
 }
 
 void CNoiseIndexPage::OnLdn() {
@@ -92,7 +99,7 @@ void CNoiseIndexPage::OnLdn() {
     ShowIntervals(false);
     for (int id : kLdnControls) GetDlgItem(id)->setVisible(true);
     m_nQuantity = 1;
-    SetText(IDC_EXPLANATION, QString::fromUtf8(kLdnExplanation));
+    SetText(IDC_EXPLANATION, Explanation(kLdnExplanation, LdnCalculator()));
 }
 
 void CNoiseIndexPage::OnEqualInterval() {
@@ -114,6 +121,7 @@ void CNoiseIndexPage::OnCompute() {
         return;
     const LdnInput in{m_fDayLevel, m_fNightLevel, m_fDayHours, m_fNightHours};
     const Answer<LdnShown> answer = LdnCalculator().run(in);
+    Record(LdnCalculator(), in, answer);
     if (answer.result) {
         m_strResult = QString::fromStdString(answer.result->line);
         SetText(IDC_RESULT, m_strResult);

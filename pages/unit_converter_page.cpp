@@ -217,6 +217,8 @@ void CUnitConverterPage::OnKillfocusValue1() {
     if (!UpdateData(true))
         return;
     m_fValue2 = Convert(m_fValue1, m_fFactor1, m_fFactor2);
+    Record(ConversionRecord(Utf8(Chosen(IDC_KIND)), m_fValue1, Utf8(Chosen(IDC_UNIT1)),
+                            Utf8(Chosen(IDC_UNIT2)), m_fValue2));
     UpdateData(false);
 }
 
@@ -224,6 +226,8 @@ void CUnitConverterPage::OnKillfocusValue2() {
     if (!UpdateData(true))
         return;
     m_fValue1 = Convert(m_fValue2, m_fFactor2, m_fFactor1);
+    Record(ConversionRecord(Utf8(Chosen(IDC_KIND)), m_fValue2, Utf8(Chosen(IDC_UNIT2)),
+                            Utf8(Chosen(IDC_UNIT1)), m_fValue1));
     UpdateData(false);
 }
 

@@ -51,7 +51,9 @@ TEST(CalculatorDefinitions, SwappedMembersAreCaught) {
     EXPECT_EQ(problems.size(), def.inputs.size() + def.results.size());
     def = SewageCalculator();
     def.inputs.push_back({"wind", &SewageInput::workers});
-    EXPECT_EQ(DefinitionProblems(def), std::vector<std::string>{"sewage: no field wind"});
+    EXPECT_EQ(
+        DefinitionProblems(def),
+        (std::vector<std::string>{"sewage: no field wind", "sewage: no record label for wind"}));
 }
 
 TEST(FieldTables, NamesAndIdsAreUniqueInEachWindow) {

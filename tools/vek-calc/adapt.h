@@ -22,7 +22,7 @@ Calculator Adapt(const CalculatorDef<In, Out>& def) {
         calculator.inputs.push_back(&adapt::FieldOf(def.table, def.name, slot.name));
     for (const Slot<Out>& slot : def.results)
         calculator.outputs.push_back(&adapt::FieldOf(def.table, def.name, slot.name));
-    calculator.compute = [&def](const Inputs& given, const Context&) {
+    calculator.compute = [&def](const Inputs& given, const Context& context) {
         In in{};
         // A choice fills other inputs first; what is typed besides wins.
         for (std::size_t i = 0; i < def.inputs.size(); ++i)
@@ -41,6 +41,8 @@ Calculator Adapt(const CalculatorDef<In, Out>& def) {
             const Out out = answer.result.value_or(Out{});
             for (const Slot<Out>& slot : def.results) outcome.results.push_back(slot.get(out));
         }
+        if (context.record)
+            outcome.record = MakeRecord(def, in, answer);
         return outcome;
     };
     return calculator;

@@ -66,14 +66,17 @@ Outcome Convert(const Inputs& in, const Context& context) {
     // Until a value is typed the second field shows what the choices put
     // there, even when the first factor is 0 and a conversion would divide
     // by it.
-    if (!in.Given("value"))
-        return {std::nullopt, false, {static_cast<double>(value2)}};
-    const float factor1 = value1;
-    const float factor2 = value2;
-    // Leaving the first value field: divide first, then multiply.
-    value1 = static_cast<float>(std::get<double>(*in.Raw("value")));
-    value2 = static_cast<float>(static_cast<double>(value1) / factor1 * factor2);
-    return {std::nullopt, false, {static_cast<double>(value2)}};
+    if (in.Given("value")) {
+        const float factor1 = value1;
+        const float factor2 = value2;
+        // Leaving the first value field: divide first, then multiply.
+        value1 = static_cast<float>(std::get<double>(*in.Raw("value")));
+        value2 = static_cast<float>(static_cast<double>(value1) / factor1 * factor2);
+    }
+    Outcome outcome{std::nullopt, false, {static_cast<double>(value2)}, std::nullopt};
+    if (context.record)
+        outcome.record = ConversionRecord(kindName, value1, unit1, unit2, value2);
+    return outcome;
 }
 
 }  // namespace

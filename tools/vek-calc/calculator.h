@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "calc/field_table.h"
+#include "calc/record.h"
 #include "units/unit_entry.h"
 
 namespace vek::cli {
@@ -40,6 +41,8 @@ struct Outcome {
     // The page's check stopped the computation: only the box is shown.
     bool stopped = false;
     std::vector<Value> results;  // one per output, in the same order
+    // The record of the run, when the context asked for one.
+    std::optional<CalcRecord> record;
 };
 
 struct Calculator;
@@ -80,6 +83,7 @@ struct Context {
         : catalogue(std::move(catalogueFile)) {}
 
     std::string catalogue;  // the unit catalogue file of convert
+    bool record = false;    // make the run's record (--record)
     // The catalogue is read by the first case that needs it and kept, so
     // that the many cases of one run read the file once and all convert
     // with the same units.

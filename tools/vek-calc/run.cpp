@@ -10,6 +10,7 @@
 #include "tools/vek-calc/calculator.h"
 #include "tools/vek-calc/csv_cases.h"
 #include "tools/vek-calc/inputs.h"
+#include "tools/vek-calc/record_output.h"
 #include "tools/vek-calc/report.h"
 
 namespace vek::cli {
@@ -68,12 +69,16 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
     app.require_subcommand(1, 1);
     bool ids = false;
     bool json = false;
+    std::string record;  // the form of --record, "" when not asked for
     std::string catalogue = "data.ini";
     std::string csv;  // many cases from a CSV file, one per row
     std::vector<std::string> assignments;
     const auto addOutputFlags = [&](CLI::App& to) {
         to.add_flag("--ids", ids, "key the results by the page's control ids");
         to.add_flag("--json", json, "print one JSON object of display texts");
+        to.add_flag("--record{text}", record,
+                    "print the record of the computation in Chinese instead "
+                    "(--record=markdown or --record=html for a table)");
     };
     addOutputFlags(app);
     for (const Calculator& calculator : Calculators()) {
@@ -106,8 +111,14 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
     }
 
     const Calculator& calculator = *FindCalculator(app.get_subcommands().front()->get_name());
+    const auto recordForm = ReadRecordForm(record);
+    if (!record.empty() && !recordForm)
+        return Refuse(err, "--record takes text, markdown or html, not '" + record + "'");
     try {
         if (!csv.empty()) {
+            if (!record.empty())
+                return Refuse(err, std::string(calculator.name) +
+                                       ": --record shows one computation, not the rows of --csv");
             if (!assignments.empty())
                 return Refuse(err, std::string(calculator.name) +
                                        ": --csv takes every input from its columns, not '" +
@@ -116,9 +127,13 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
                                json ? Form::Json : Form::Lines, Context{catalogue}, out, err);
         }
         const Inputs inputs = ReadInputs(calculator, assignments);
-        const Outcome outcome = calculator.compute(inputs, Context{catalogue});
-        const std::string text = Render(calculator, outcome, ids ? Keys::Ids : Keys::Names,
-                                        json ? Form::Json : Form::Lines);
+        Context context{catalogue};
+        context.record = !record.empty();
+        const Outcome outcome = calculator.compute(inputs, context);
+        const std::string text = outcome.record
+                                     ? RenderRecord(*outcome.record, *recordForm)
+                                     : Render(calculator, outcome, ids ? Keys::Ids : Keys::Names,
+                                              json ? Form::Json : Form::Lines);
         return Deliver(text, out, err, outcome.stopped ? kStopped : 0);
     } catch (const UsageError& e) {
         return Refuse(err, e.what());

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEventLoop>
@@ -180,6 +181,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Screenshot(text);
         case Verb::Wheel:
             return Wheel(c.id, c.number);
+        case Verb::Clipboard:
+            return Clipboard();
     }
 }
 
@@ -412,6 +415,16 @@ void CommandRunner::Focused() const {
         return;
     }
     PrintLine(QStringLiteral("focus=%1").arg(ControlIdOf(focus)));
+}
+
+// The clipboard's plain text, line by line; "clipboard=" when it holds none.
+void CommandRunner::Clipboard() const {
+    const QString text = QApplication::clipboard()->text();
+    if (text.isEmpty()) {
+        PrintLine(QStringLiteral("clipboard="));
+        return;
+    }
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) PrintLine(line);
 }
 
 void CommandRunner::Geometry() const {

@@ -55,6 +55,7 @@ private:
     void Wait(int ms);
     void Screenshot(const QString& file) const;
     void Wheel(int id, int notches);
+    void Clipboard() const;
 
     WindowTracker& windows_;
     QPointer<QEventLoop> wait_;

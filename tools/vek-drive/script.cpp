@@ -10,7 +10,7 @@ namespace {
 
 // How the arguments of a verb are written.
 enum class Shape {
-    Nothing,     // context, close, focused, geometry, dump
+    Nothing,     // context, close, focused, geometry, dump, clipboard
     Id,          // click 1026
     IdOrNone,    // hover 1000, hover none
     IdText,      // type 1005 100
@@ -28,7 +28,7 @@ struct VerbInfo {
     Shape shape;
 };
 
-constexpr std::array<VerbInfo, 21> kVerbs{{
+constexpr std::array<VerbInfo, 22> kVerbs{{
     {"menu", Verb::Menu, Shape::Id},
     {"pick", Verb::Pick, Shape::IdOrNone},
     {"window", Verb::Window, Shape::WindowName},
@@ -50,6 +50,7 @@ constexpr std::array<VerbInfo, 21> kVerbs{{
     {"wait", Verb::Wait, Shape::Millis},
     {"screenshot", Verb::Screenshot, Shape::FileName},
     {"wheel", Verb::Wheel, Shape::IdNotches},
+    {"clipboard", Verb::Clipboard, Shape::Nothing},
 }};
 
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",

@@ -36,6 +36,7 @@ enum class Verb {
     Wait,        // wait MS
     Screenshot,  // screenshot FILE
     Wheel,       // wheel ID N
+    Clipboard,   // clipboard
 };
 
 struct Command {

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The record of one computation, for a report: an EIA report shows how each
+// figure was obtained (formula, the values put into it, the result and its
+// unit). A record is made from a calculator's definition and the values of
+// one run, so the program's pages and vek-calc write the same record:
+//
+//   definition (title, formulas, field labels) + input and result values
+//   -> CalcRecord (display texts) -> plain text, Markdown or HTML
+//
+// Every value is shown as the page's field shows it.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "calc/field_table.h"
+
+// How a record names one field: the page's label without its symbol or
+// unit, the symbol the formulas use, and the unit text the page shows.
+struct RecordLabel {
+    const char* name;                       // the field's name in its table
+    const char* label;                      // "年用量"
+    const char* symbol;                     // "B", "" when the formulas do not use one
+    const char* unit;                       // "吨", "" when the quantity has none
+    std::vector<std::string> choices = {};  // a choice: the page's text of each index
+};
+
+// What a calculator's record says besides the values: its title, its
+// formulas in the notation the pages use, and the labels of its fields.
+struct RecordText {
+    const char* title = "";
+    std::vector<const char*> formulas = {};
+    std::vector<RecordLabel> labels = {};
+};
+
+// One line of a record, as displayed.
+struct RecordLine {
+    std::string label;
+    std::string symbol;
+    std::string value;
+    std::string unit;
+};
+
+struct CalcRecord {
+    std::string title;
+    std::vector<std::string> formulas;
+    std::vector<RecordLine> inputs;
+    std::vector<RecordLine> results;
+    // The text of a box the computation raised ("" none). When it stopped
+    // the computation, the record holds no results and this text says why.
+    std::string note;
+    bool stopped = false;
+};
+
+// A field's value on its way into a record: a number or a text.
+using RecordValue = std::variant<double, std::string>;
+using NamedValue = std::pair<const char*, RecordValue>;
+
+// The record of a run: the inputs and results by field name, in the order
+// given. A field the text has no label for is named by its table's meaning.
+CalcRecord BuildRecord(const RecordText& text, FieldTable table, std::span<const NamedValue> inputs,
+                       std::span<const NamedValue> results, std::string note, bool stopped);
+
+// The label of a field; nullptr when the text has none.
+const RecordLabel* FindLabel(const RecordText& text, std::string_view name);
+
+// The three forms of a record, all UTF-8.
+std::string RecordPlainText(const CalcRecord& record);
+std::string RecordMarkdown(const CalcRecord& record);
+// An HTML fragment (a meta charset and one table) that a word processor
+// pastes as a table.
+std::string RecordHtml(const CalcRecord& record);

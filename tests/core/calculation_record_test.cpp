@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+// The record of a computation, for a report: every calculator's record
+// names each of its inputs and results with its label, symbol, value as the
+// page displays it and unit; a stopped computation records its box instead
+// of results; the Markdown and HTML forms escape what would break them.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "calc/air_forms.h"
+#include "calc/noise_forms.h"
+#include "calc/unit_form.h"
+#include "calc/water_form.h"
+
+namespace {
+
+template <class In, class Out>
+CalcRecord RecordOf(const CalculatorDef<In, Out>& def, const In& in) {
+    return MakeRecord(def, in, def.run(in));
+}
+
+bool HasLine(const std::vector<RecordLine>& lines, const std::string& text) {
+    for (const RecordLine& line : lines) {
+        std::string shown = line.label + (line.symbol.empty() ? "" : " " + line.symbol) + "：" +
+                            line.value + (line.unit.empty() ? "" : " " + line.unit);
+        if (shown == text)
+            return true;
+    }
+    return false;
+}
+
+struct Case {
+    const char* name;
+    std::function<CalcRecord()> record;
+    std::size_t inputs, results;
+    std::vector<std::string> inputLines, resultLines;
+};
+
+TEST(CalculationRecord, NamesEveryInputAndResultAsDisplayed) {
+    FlueGasPageInput coal;
+    ChooseFuel(coal, 1);
+    coal.annualUse = 1000;
+    ProtectionPageInput protection;
+    protection.area = 1000;
+    protection.emission = 5;
+    protection.distance = 108.575;
+    PathDifferenceInput sameSide;
+    sameSide.sameSide = true;
+    const Case cases[] = {
+        {"sewage",
+         [] {
+             return RecordOf(SewageCalculator(),
+                             {.workers = 100, .residents = 20, .workDays = 300});
+         },
+         10,
+         11,
+         {"工人数：100", "其中住宿人数：20", "排水量按照用水量的 k：80 %"},
+         {"年排放量：2880 吨", "COD年排放量：1.44 吨", "生活垃圾日产量：60 千克"}},
+        {"flue-gas",
+         [&] { return RecordOf(FlueGasCalculator(), coal); },
+         8,
+         9,
+         {"原料：煤", "年用量 B：1000 吨", "SO2达标浓度：900 mg/L", "灰分 A：11.98 %"},
+         {"年废气排放量 V：1000 万标立方米", "烟尘初始浓度：2994 mg/L",
+          "烟尘年排放量 G(烟尘)：29.95 吨", "SO2年削减量：7 吨"}},
+        {"protection-distance",
+         [&] { return RecordOf(ProtectionDistanceCalculator(), protection); },
+         8,
+         2,
+         {"污染因子：苯", "无组织排放的有害物质容许浓度：按慢性反应指标确定",
+          "无组织排放量 Qc：5 kg/hr"},
+         {"提级后距离：200 m"}},
+        {"protection-emission",
+         [&] { return RecordOf(FugitiveEmissionCalculator(), protection); },
+         8,
+         1,
+         {"卫生防护距离 L：108.575 m", "环境标准浓度限值 Cm：2.4 mg/m^3"},
+         {}},
+        {"solvent",
+         [] { return RecordOf(SolventCalculator(), {}); },
+         4,
+         1,
+         {"有机溶剂在该温度时饱和蒸汽压 Pv：28.7996 mmHg"},
+         {"有机溶剂散发量 G：38915.7312969409 g/h"}},
+        {"odour",
+         [] { return RecordOf(OdourCalculator(), {}); },
+         8,
+         1,
+         {"化学气体蒸汽压 C：0 101.325kPa"},
+         {"恶臭气体散发速率 E：0 cm^3/s"}},
+        {"db-sum",
+         [] { return RecordOf(DecibelSumCalculator(), {.level1 = 60, .level2 = 60}); },
+         2,
+         1,
+         {"声级 L1：60 dB", "声级 L2：60 dB"},
+         {"计算结果 L：63.0102999566398 dB"}},
+        // "=" without a second operand takes the first again, and says so.
+        {"db-diff",
+         [] {
+             return RecordOf(DecibelDifferenceCalculator(), {.level1 = 60, .level2 = std::nullopt});
+         },
+         2,
+         1,
+         {"声级 L2：60 dB"},
+         {"计算结果 L：-inf dB"}},
+        {"green-level",
+         [] {
+             return RecordOf(GreenLevelCalculator(), {.lp1 = 80, .wallArea = 20, .distance = 10});
+         },
+         4,
+         1,
+         {"墙壁隔声量 TL：25 dB", "车间到受声点的距离 l：10 m"},
+         {"预测受声点的声级 Lp3：37.0103 dB"}},
+        {"green-distance",
+         [] {
+             return RecordOf(GreenDistanceCalculator(),
+                             {.lp1 = 80, .wallArea = 20, .level = 37.0103f});
+         },
+         4,
+         1,
+         {"预测受声点的声级 Lp3：37.0103 dB"},
+         {"车间到受声点的距离 l：10 m"}},
+        {"lp1",
+         [] { return RecordOf(Lp1Calculator(), {}); },
+         5,
+         1,
+         {"壁面吸声系数 a：0.01", "室内空间指向因子 Q：1"},
+         {"距墙内侧1米处受声点的声级 Lp1：91.2707 dB"}},
+        {"stueber-level",
+         [] { return RecordOf(StueberLevelCalculator(), {}); },
+         10,
+         1,
+         {"车间平均屏蔽衰减 △LR：0 dB", "声程差 δ2：1.2 m"},
+         {"预测受声点的声级 Lp：90 dB"}},
+        {"stueber-distance",
+         [] { return RecordOf(StueberDistanceCalculator(), {}); },
+         10,
+         1,
+         {"预测受声点的声级 Lp：0 dB"},
+         {"整体声源的中心到受声点的距离 r：31689.2 m"}},
+        {"path-difference",
+         [&] { return RecordOf(PathDifferenceCalculator(), sameSide); },
+         9,
+         3,
+         {"声源与测点：在中垂线的同一侧", "屏蔽长度 L：5 m"},
+         {"声程差 δ1：0.642313 m", "声程差 δ2：2.69794 m", "声程差 δ3：0.570178 m"}},
+        {"leq",
+         [] { return RecordOf(LeqCalculator(), {.levels = "70,65,60", .intervals = "20,30"}); },
+         3,
+         3,
+         {"瞬时A声级 Li：70,65,60 dBA", "等间隔取样：否"},
+         {"间隔时间 △Ti：20,30, 任意", "计算结果：总共有3个数据;    等效连续A声级Leq:67.71dBA"}},
+        {"ldn",
+         [] { return RecordOf(LdnCalculator(), {}); },
+         4,
+         1,
+         {"白天持续时间 Td：15 hr", "夜间等效声级 Ln：65 dBA"},
+         {"计算结果：昼夜等效声级Ldn:72.58dBA"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRecord record = c.record();
+        EXPECT_FALSE(record.title.empty());
+        EXPECT_FALSE(record.formulas.empty());
+        EXPECT_EQ(record.inputs.size(), c.inputs);
+        EXPECT_EQ(record.results.size(), c.results);
+        for (const RecordLine& line : record.inputs) EXPECT_FALSE(line.label.empty());
+        for (const std::string& line : c.inputLines)
+            EXPECT_TRUE(HasLine(record.inputs, line)) << line;
+        for (const std::string& line : c.resultLines)
+            EXPECT_TRUE(HasLine(record.results, line)) << line;
+    }
+}
+
+TEST(CalculationRecord, StoppedComputationRecordsItsBoxInsteadOfResults) {
+    const CalcRecord record =
+        RecordOf(SewageCalculator(), {.workers = 20, .residents = 30, .workDays = 300});
+    EXPECT_TRUE(record.stopped);
+    EXPECT_TRUE(record.results.empty());
+    EXPECT_EQ(record.inputs.size(), 10u);
+    const std::string text = RecordPlainText(record);
+    EXPECT_NE(text.find("结果：\n  计算中止：逻辑常识错误，请重新输入\n"), std::string::npos)
+        << text;
+    // A box that does not stop the computation is noted after the results.
+    const std::string direct =
+        RecordPlainText(RecordOf(PathDifferenceCalculator(), {.barrierHeight = 2}));
+    EXPECT_NE(direct.find("  声程差 δ3：0 m\n提示：声波可直达,声程差为0\n"), std::string::npos)
+        << direct;
+}
+
+TEST(CalculationRecord, FormsEscapeWhatWouldBreakThem) {
+    const CalcRecord record{.title = "A&B",
+                            .formulas = {"x=a*b|c"},
+                            .inputs = {{"<名>", "q_1", "1", "m^2"}},
+                            .results = {{"结果|", "", "\"2\"", "'t'"}},
+                            .note = "a<b"};
+    EXPECT_EQ(RecordPlainText(record),
+              "计算过程：A&B\n公式：\n  x=a*b|c\n输入：\n  <名> q_1：1 m^2\n结果：\n  结果|：\"2\" "
+              "'t'\n提示：a<b\n");
+    EXPECT_EQ(RecordMarkdown(record),
+              "**计算过程：A&B**\n\n公式：\n\n- x=a\\*b\\|c\n\n"
+              "| 项目 | 符号 | 数值 | 单位 |\n|---|---|---|---|\n"
+              "| **输入** | | | |\n| \\<名\\> | q\\_1 | 1 | m^2 |\n"
+              "| **结果** | | | |\n| 结果\\| |  | \"2\" | 't' |\n| 提示：a\\<b | | | |\n");
+    EXPECT_EQ(RecordHtml(record),
+              "<meta charset=\"utf-8\">\n"
+              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
+              "<caption>计算过程：A&amp;B</caption>\n"
+              "<tr><th>项目</th><th>符号</th><th>数值</th><th>单位</th></tr>\n"
+              "<tr><th colspan=\"4\" align=\"left\">公式</th></tr>\n"
+              "<tr><td colspan=\"4\">x=a*b|c</td></tr>\n"
+              "<tr><th colspan=\"4\" align=\"left\">输入</th></tr>\n"
+              "<tr><td>&lt;名&gt;</td><td>q_1</td><td>1</td><td>m^2</td></tr>\n"
+              "<tr><th colspan=\"4\" align=\"left\">结果</th></tr>\n"
+              "<tr><td>结果|</td><td></td><td>&quot;2&quot;</td><td>&#39;t&#39;</td></tr>\n"
+              "<tr><td colspan=\"4\">提示：a&lt;b</td></tr>\n"
+              "</table>\n");
+}
+
+}  // namespace
