@@ -17,6 +17,8 @@
 int main(int argc, char** argv) {
     // A reader that went away must give a write error to report, not end
     // the program silently.
+#ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     return vek::cli::RunVekCalc(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr);
 }
