@@ -256,15 +256,41 @@ int SequenceLength(std::string_view s, std::size_t i) {
 
 // Every Windows since XP converts GB18030 through code page 54936. A system
 // without it (Wine 8) still reads and writes the two-byte codes, GBK,
-// through code page 936, and the four-byte codes of the supplementary
-// planes follow from their code; only the four-byte codes of the basic
-// plane, which only the code page's tables know, read as U+FFFD and are
-// written as "?".
+// through code page 936; the four-byte codes of the supplementary planes and
+// of the end of the basic plane (U+FFE6 to U+FFFF, U+FFFD among them) follow
+// from their code. Only the other four-byte codes, which only the code
+// page's tables know, then read as U+FFFD and are written as "?".
 bool HasGb18030CodePage() {
     static const bool has = ::IsValidCodePage(kGb18030CodePage) != 0;
     return has;
 }
 constexpr UINT kGbkCodePage = 936;
+
+// The character of a four-byte code that follows from the code alone.
+constexpr unsigned kBmpTailStart = 0xFFE6;
+constexpr unsigned kBmpTailFirstCode = kLastBmpCode - (0xFFFF - kBmpTailStart);
+
+bool FourByteToUtf16(unsigned code, std::wstring& wide) {
+    if (code >= kFirstSupplementaryCode) {
+        const unsigned offset = code - kFirstSupplementaryCode;  // from U+10000
+        wide += static_cast<wchar_t>(0xD800 + (offset >> 10));
+        wide += static_cast<wchar_t>(0xDC00 + (offset & 0x3FF));
+        return true;
+    }
+    if (code >= kBmpTailFirstCode && code <= kLastBmpCode) {
+        wide += static_cast<wchar_t>(kBmpTailStart + (code - kBmpTailFirstCode));
+        return true;
+    }
+    return false;
+}
+
+std::optional<unsigned> FourByteCodeOf(unsigned character) {
+    if (character >= 0x10000)
+        return kFirstSupplementaryCode + (character - 0x10000);
+    if (character >= kBmpTailStart)
+        return kBmpTailFirstCode + (character - kBmpTailStart);
+    return std::nullopt;
+}
 
 std::string_view Piece(std::string_view bytes, std::size_t from, std::size_t to) {
     return bytes.substr(from, to - from);
@@ -304,14 +330,8 @@ bool DecodeWhole(std::string_view bytes, std::wstring& wide) {
             wide.resize(start);
             return false;
         }
-        const unsigned code = FourByteCode(bytes.substr(i, 4));
-        if (code >= kFirstSupplementaryCode) {
-            const unsigned offset = code - kFirstSupplementaryCode;  // from U+10000
-            wide += static_cast<wchar_t>(0xD800 + (offset >> 10));
-            wide += static_cast<wchar_t>(0xDC00 + (offset & 0x3FF));
-        } else {
+        if (!FourByteToUtf16(FourByteCode(bytes.substr(i, 4)), wide))
             wide += L'\uFFFD';
-        }
         from = i + 4;
     }
     if (!ConvertFrom(kGbkCodePage, Piece(bytes, from, bytes.size()), wide)) {
@@ -321,21 +341,22 @@ bool DecodeWhole(std::string_view bytes, std::wstring& wide) {
     return true;
 }
 
-// UTF-16 to GB18030 without code page 54936: GBK where it has a code, the
-// supplementary planes by their code, "?" for the rest.
+// UTF-16 to GB18030 without code page 54936: the four-byte codes that follow
+// from the character, GBK where it has a code, "?" for the rest.
 std::string EncodeWithoutGb18030(const std::wstring& wide) {
     std::string out;
     for (std::size_t i = 0; i < wide.size(); ++i) {
         const unsigned unit = wide[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size()) {
-            // Well-formed input: a high surrogate is followed by a low one.
-            unsigned code = kFirstSupplementaryCode +
-                            (((unit - 0xD800) << 10) | (static_cast<unsigned>(wide[++i]) - 0xDC00));
+        unsigned character = unit;
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size())  // well-formed: a pair
+            character = 0x10000 + (((unit - 0xD800) << 10) | (wide[++i] - 0xDC00u));
+        if (const auto code = FourByteCodeOf(character)) {
             char bytes[4];
-            for (int k = 3; k >= 0; --k) {
+            unsigned rest = *code;
+            for (int k = 3; k >= 0; --k) {  // digit, lead, digit, lead from the end
                 const unsigned base = (k % 2) ? 10 : 126;
-                bytes[k] = static_cast<char>(code % base + ((k % 2) ? 0x30 : 0x81));
-                code /= base;
+                bytes[k] = static_cast<char>(rest % base + ((k % 2) ? 0x30 : 0x81));
+                rest /= base;
             }
             out.append(bytes, 4);
             continue;
@@ -344,7 +365,9 @@ std::string EncodeWithoutGb18030(const std::wstring& wide) {
         BOOL missing = FALSE;
         const int n = ::WideCharToMultiByte(kGbkCodePage, WC_NO_BEST_FIT_CHARS, &wide[i], 1, bytes,
                                             sizeof bytes, nullptr, &missing);
-        if (n <= 0 || missing)
+        // Code page 936 writes the euro sign as the single byte 80, which
+        // is no GB18030 code.
+        if (n <= 0 || missing || (n == 1 && static_cast<unsigned char>(bytes[0]) >= 0x80))
             out += '?';
         else
             out.append(bytes, static_cast<std::size_t>(n));
@@ -404,11 +427,12 @@ FileStatus LockedFile::Append(std::string_view bytes, std::size_t replaceLast) {
     // The bytes to be replaced, to put back should the write fail halfway.
     std::string replaced(replaceLast, '\0');
     DWORD n = 0;
-    if (replaceLast > 0 &&
-        (!ReadAt(file, offset, replaced.data(), static_cast<DWORD>(replaceLast), n) ||
-         n != replaceLast))
-        return n != replaceLast && ::GetLastError() == ERROR_SUCCESS ? FromError(ERROR_READ_FAULT)
-                                                                     : LastError();
+    if (replaceLast > 0) {
+        if (!ReadAt(file, offset, replaced.data(), static_cast<DWORD>(replaceLast), n))
+            return LastError();
+        if (n != replaceLast)
+            return FromError(ERROR_READ_FAULT);
+    }
     DWORD written = 0;
     const bool ok = WriteAt(file, offset, bytes.data(), static_cast<DWORD>(bytes.size()), written);
     if (!ok || written != bytes.size()) {
