@@ -113,10 +113,13 @@ CalcRun RunVekCalc(const std::vector<std::string>& args, const fs::path& dir) {
     if (!::CreatePipe(&outRead, &outWrite, &inherited, 0))
         return run;
     ::SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-    HANDLE err = ::CreateFileW(errFile.wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                               &inherited, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    HANDLE in = ::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared for writing too: the handle of the run before may still be
+    // closing in the system after that process ended.
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE err = ::CreateFileW(errFile.wstring().c_str(), GENERIC_WRITE, kShareAll, &inherited,
+                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE in = ::CreateFileW(L"NUL", GENERIC_READ, kShareAll, &inherited, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
