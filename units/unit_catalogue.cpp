@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "units/unit_catalogue.h"
 
-#include <filesystem>
-
 #include "units/catalogue_format.h"
 #include "units/utf8.h"
 
@@ -13,8 +11,16 @@ namespace {
 // A message box text of the original program holds at most 99 characters.
 constexpr std::size_t kMaxErrorChars = 99;
 
+// The last part of the path, its bytes unchanged: a std::filesystem::path
+// made from a narrow string would re-encode a non-ASCII name on Windows.
 std::string FileNameOf(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
+#if defined(_WIN32)
+    const char* separators = "/\\";
+#else
+    const char* separators = "/";
+#endif
+    const std::size_t slash = path.find_last_of(separators);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     return name.empty() ? path : name;
 }
 

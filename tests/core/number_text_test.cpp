@@ -170,6 +170,8 @@ TEST(NumberText, DecimalCommaLocaleChangesNothing) {
     if (!set)
         set = std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
     if (!set)
+        set = std::setlocale(LC_ALL, "German");  // the name on Windows
+    if (!set)
         GTEST_SKIP() << "no decimal-comma locale installed";
     EXPECT_EQ(FormatFloat(0.1f), "0.1");
     EXPECT_EQ(FormatDouble(2.0 / 3), "0.666666666666667");

@@ -16,9 +16,62 @@
 
 #include "tools/vek-calc/run.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+// after windows.h
+#include <shellapi.h>
+
+namespace {
+
+// Windows hands main() its arguments in the system's code page (GBK on a
+// Chinese desktop), while vek-calc reads and writes UTF-8 like the catalogue
+// in memory: the arguments are taken from the wide command line instead.
+std::vector<std::string> Utf8Arguments() {
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; wide && i < count; ++i) {
+        const int size =
+            ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string arg(static_cast<std::size_t>(size > 0 ? size - 1 : 0), '\0');
+        if (size > 1)
+            ::WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), size, nullptr, nullptr);
+        args.push_back(std::move(arg));
+    }
+    ::LocalFree(wide);
+    return args;
+}
+
+// A console shows the UTF-8 output as such while vek-calc runs, and gets its
+// own code page back afterwards.
+struct Utf8Console {
+    UINT previous = ::GetConsoleOutputCP();
+    Utf8Console() {
+        if (previous != 0)
+            ::SetConsoleOutputCP(CP_UTF8);
+    }
+    ~Utf8Console() {
+        if (previous != 0)
+            ::SetConsoleOutputCP(previous);
+    }
+};
+
+}  // namespace
+
+int main() {
+    const Utf8Console console;
+    return vek::cli::RunVekCalc(Utf8Arguments(), stdout, stderr);
+}
+
+#else
+
 int main(int argc, char** argv) {
     // A reader that went away must give a write error to report, not end
     // the program silently.
+#ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
+#endif
     return vek::cli::RunVekCalc(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr);
 }
+
+#endif
