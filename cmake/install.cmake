@@ -55,6 +55,7 @@ set(VEK_ICON_SIZES 16 32 48 64 128 256)
 set(VEK_ICON_DIR ${CMAKE_BINARY_DIR}/install/icons)
 add_subdirectory(${CMAKE_SOURCE_DIR}/tools/render-icon ${CMAKE_BINARY_DIR}/tools/render-icon)
 set(VEK_ICON_PNGS)
+list(JOIN VEK_ICON_SIZES ", " VEK_ICON_SIZES_TEXT)
 foreach(size IN LISTS VEK_ICON_SIZES)
   list(APPEND VEK_ICON_PNGS ${VEK_ICON_DIR}/${size}x${size}/apps/vek.png)
 endforeach()
@@ -63,7 +64,7 @@ add_custom_command(OUTPUT ${VEK_ICON_PNGS}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
           $<TARGET_FILE:render-icon> ${VEK_ICON_SVG} ${VEK_ICON_DIR} vek ${VEK_ICON_SIZES}
   DEPENDS render-icon ${VEK_ICON_SVG}
-  COMMENT "Rendering the program icon at ${VEK_ICON_SIZES} px")
+  COMMENT "Rendering the program icon at ${VEK_ICON_SIZES_TEXT} px")
 add_custom_target(vek_icons ALL DEPENDS ${VEK_ICON_PNGS})
 install(DIRECTORY ${VEK_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${VEK_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
