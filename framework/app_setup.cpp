@@ -9,6 +9,9 @@
 
 void SetUpApplication(QApplication& app) {
     app.setApplicationName("vek");
+    // The name of the installed menu entry (io.github.vek.desktop): Wayland
+    // desktops match the windows to it by this id, for its icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vek"));
     // The classic look the pages were laid out for: etched group boxes,
     // sunken fields, plain push buttons; the same on every desktop.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
