@@ -134,7 +134,7 @@ TEST(ResourceAccelerators, DecibelCalculatorKeys) {
 }
 
 TEST(ResourceVersion, WindowsResourceMatchesTheProgramsOwnValues) {
-    const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    const auto root = std::filesystem::path(VEK_SOURCE_DIR);
     std::ostringstream text;
     text << std::ifstream(root / "res/vek.rc", std::ios::binary).rdbuf();
     const std::string rc = text.str();
