@@ -180,6 +180,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Screenshot(text);
         case Verb::Wheel:
             return Wheel(c.id, c.number);
+        case Verb::Monkey:
+            Fail(QStringLiteral("monkey runs from the script only"));
     }
 }
 
