@@ -456,8 +456,6 @@ QString Monkey::Check() {
         !(modalDialog && modalDialog->Template().id == kAboutTemplate))
         return QStringLiteral("a modal window is left open: %1 \"%2\"")
             .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle());
-    if (!RunningMainWindow() || !RunningMainWindow()->isVisible())
-        return QStringLiteral("the main window is gone without a close request");
 
     // A number the program wrote (into a read-only field, or any number
     // field the user did not type into) must read back.
@@ -489,6 +487,8 @@ QString Monkey::Check() {
         added_ += static_cast<int>(now.mid(catalogue_.size()).count('\n'));
         catalogue_ = now;
     }
+    if (!RunningMainWindow() || !RunningMainWindow()->isVisible())
+        return QStringLiteral("the main window is gone without a close request");
     return {};
 }
 
