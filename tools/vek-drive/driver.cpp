@@ -114,6 +114,9 @@ void ScriptDriver::RunMonkeyStep() {
     const QString failure = monkey_->Check();
     if (!failure.isEmpty())
         return FailMonkey(failure);
+    // The window system's hand-over after a modal window closed comes first,
+    // so that the monkey sees the focus its keys will go to.
+    windows_.Sync();
     const auto step = monkey_->Next();
     if (!step) {
         monkey_->PrintSummary();
