@@ -114,27 +114,33 @@ void ScriptDriver::RunMonkeyStep() {
     const QString failure = monkey_->Check();
     if (!failure.isEmpty())
         return FailMonkey(failure);
-    // The window system's hand-over after a modal window closed comes first,
-    // so that the monkey sees the focus its keys will go to.
+    modalAtStart_.emplace_back(QApplication::activeModalWidget());
+    // What the window system started (an activation after a window opened or
+    // closed) is done first, so that the monkey chooses from the windows and
+    // the focus its command will meet, whatever the machine's speed.
     windows_.Sync();
+    QCoreApplication::processEvents();
     const auto step = monkey_->Next();
+    QString refusal;
+    if (step) {
+        try {
+            windows_.Sync();
+            runner_.Run(step->command);
+        } catch (const DriveError& error) {
+            refusal = error.message;
+        }
+    }
+    modalAtStart_.pop_back();
     if (!step) {
         monkey_->PrintSummary();
         monkey_.reset();
         return;
     }
-    modalAtStart_.emplace_back(QApplication::activeModalWidget());
-    QString refusal;
-    try {
-        windows_.Sync();
-        runner_.Run(step->command);
-    } catch (const DriveError& error) {
-        refusal = error.message;
-    }
-    modalAtStart_.pop_back();
     // The monkey may have failed or ended meanwhile (in a modal window's loop).
-    if (monkey_ && !stopped_ && !ended_)
-        monkey_->Ran(step->serial, refusal);
+    if (!monkey_ || stopped_ || ended_)
+        return;
+    monkey_->Ran(step->serial, refusal);
+    timer_->start(0);
 }
 
 void ScriptDriver::FailMonkey(const QString& failure) {
