@@ -58,11 +58,51 @@ TEST(ScriptLine, RefusesWithReason) {
         {"wheel 1039 0", "wheel needs notches from -100 to 100 other than 0, not \"0\""},
         {"wheel 1039 -101", "wheel needs notches from -100 to 100 other than 0, not \"-101\""},
         {"wheel x 1", "wheel needs a control id, not \"x\""},
+        {"monkey 5000",
+         "monkey needs a number of actions and a seed from 0 to 4294967295, "
+         "not \"5000\""},
+        {"monkey 5000 -1",
+         "monkey needs a number of actions and a seed from 0 to 4294967295, "
+         "not \"5000 -1\""},
+        {"monkey 5000 4294967296",
+         "monkey needs a number of actions and a seed from 0 to "
+         "4294967295, not \"5000 4294967296\""},
     };
     for (const auto& [line, error] : rows) {
         ScriptLine parsed;
         ParseLine(line, parsed);  // a line taken for blank would keep an empty reason
         EXPECT_EQ(parsed.error, error) << line;
+    }
+}
+
+// The monkey's replay is written with FormatCommand: each form reads back
+// as the same command.
+TEST(ScriptLine, FormattedCommandReadsBack) {
+    Command monkey{Verb::Monkey, 0, false, 5000, ""};
+    monkey.seed = 4294967295u;
+    const Command rows[] = {
+        {Verb::Click, 1026},
+        {Verb::Pick, 0, true},
+        {Verb::Pick, 32786},
+        {Verb::Type, 1039, false, 0, " 1e-400 中文 "},
+        {Verb::Type, 1005, false, 0, ""},
+        {Verb::Choose, 1027, false, 3},
+        {Verb::Wheel, 1029, false, -2},
+        {Verb::Key, 0, false, 0, "Shift+Tab"},
+        {Verb::Window, 0, false, 0, "decibel"},
+        {Verb::Close},
+        {Verb::Wait, 0, false, 20},
+        monkey,
+    };
+    for (const Command& want : rows) {
+        const std::string line = FormatCommand(want);
+        SCOPED_TRACE(line);
+        ScriptLine parsed;
+        ASSERT_TRUE(ParseLine(line, parsed));
+        EXPECT_EQ(parsed.error, "");
+        const Command& got = parsed.command;
+        EXPECT_EQ(std::tie(got.verb, got.id, got.none, got.number, got.text, got.seed),
+                  std::tie(want.verb, want.id, want.none, want.number, want.text, want.seed));
     }
 }
 

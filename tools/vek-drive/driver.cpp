@@ -78,6 +78,10 @@ void ScriptDriver::Tick() {
     // Armed before the command runs: if the command opens a modal window,
     // the next tick comes from that window's loop.
     timer_->start(0);
+    if (monkey_) {
+        RunMonkeyStep();
+        return;
+    }
     if (next_ >= lines_.size()) {
         Stop(0);
         return;
@@ -90,6 +94,10 @@ void ScriptDriver::RunLine(const ScriptLine& line) {
         Report(line, QString::fromStdString(line.error));
         return;
     }
+    if (line.command.verb == Verb::Monkey) {
+        monkey_ = std::make_unique<Monkey>(line.command.number, line.command.seed);
+        return;
+    }
     modalAtStart_.emplace_back(QApplication::activeModalWidget());
     try {
         windows_.Sync();
@@ -100,6 +108,45 @@ void ScriptDriver::RunLine(const ScriptLine& line) {
     modalAtStart_.pop_back();
     if (!stopped_ && !ended_)
         timer_->start(0);
+}
+
+void ScriptDriver::RunMonkeyStep() {
+    const QString failure = monkey_->Check();
+    if (!failure.isEmpty())
+        return FailMonkey(failure);
+    modalAtStart_.emplace_back(QApplication::activeModalWidget());
+    // What the window system started (an activation after a window opened or
+    // closed) is done first, so that the monkey chooses from the windows and
+    // the focus its command will meet, whatever the machine's speed.
+    windows_.Sync();
+    QCoreApplication::processEvents();
+    const auto step = monkey_->Next();
+    QString refusal;
+    if (step) {
+        try {
+            windows_.Sync();
+            runner_.Run(step->command);
+        } catch (const DriveError& error) {
+            refusal = error.message;
+        }
+    }
+    modalAtStart_.pop_back();
+    if (!step) {
+        monkey_->PrintSummary();
+        monkey_.reset();
+        return;
+    }
+    // The monkey may have failed or ended meanwhile (in a modal window's loop).
+    if (!monkey_ || stopped_ || ended_)
+        return;
+    monkey_->Ran(step->serial, refusal);
+    timer_->start(0);
+}
+
+void ScriptDriver::FailMonkey(const QString& failure) {
+    monkey_->PrintFailure(failure);
+    monkey_.reset();
+    Stop(1);
 }
 
 void ScriptDriver::Report(const ScriptLine& line, const QString& message) {
@@ -123,6 +170,9 @@ void ScriptDriver::Stop(int status) {
 void ScriptDriver::OnProgramEnded() {
     if (ended_ || stopped_)
         return;
+    // The monkey never asks the program to end.
+    if (monkey_)
+        return FailMonkey(QStringLiteral("the main window is gone without a close request"));
     ended_ = true;
     runner_.InterruptWait();
     QTimer::singleShot(kShutdownGraceMs, qApp, [] { QCoreApplication::exit(0); });

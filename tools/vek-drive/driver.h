@@ -4,14 +4,17 @@
 // tick. A command that opens a modal window (the About box) does not return
 // until the window closes; the ticks go on inside the window's own loop, so
 // the next commands act on it. Anything else a command waits for (its own
-// processing, `wait`) holds the next command back.
+// processing, `wait`) holds the next command back. A `monkey` line takes
+// its commands from its generator until its actions are done.
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 #include "tools/vek-drive/commands.h"
+#include "tools/vek-drive/monkey.h"
 #include "tools/vek-drive/script.h"
 #include "tools/vek-drive/windows.h"
 
@@ -35,6 +38,9 @@ private:
     void Tick();
     void TakeMainWindow();
     void RunLine(const ScriptLine& line);
+    // One command of a running `monkey`, after its checks.
+    void RunMonkeyStep();
+    void FailMonkey(const QString& failure);
     void Report(const ScriptLine& line, const QString& message);
     void Stop(int status);
     void OnProgramEnded();
@@ -46,6 +52,7 @@ private:
     QPointer<QTimer> timer_;
     WindowTracker windows_;
     CommandRunner runner_{windows_};
+    std::unique_ptr<Monkey> monkey_;
     // The modal window open when each running command began.
     std::vector<QPointer<QWidget>> modalAtStart_;
     QElapsedTimer sinceShown_;

@@ -20,6 +20,7 @@ enum class Shape {
     WindowName,  // window about
     Millis,      // wait 1000
     FileName,    // screenshot page.png
+    CountSeed,   // monkey 5000 42
 };
 
 struct VerbInfo {
@@ -51,6 +52,7 @@ constexpr std::array<VerbInfo, 22> kVerbs{{
     {"screenshot", Verb::Screenshot, Shape::FileName},
     {"wheel", Verb::Wheel, Shape::IdNotches},
     {"clipboard", Verb::Clipboard, Shape::Nothing},
+    {"monkey", Verb::Monkey, Shape::CountSeed},
 }};
 
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
@@ -211,11 +213,62 @@ std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view a
                 return "screenshot needs a file name";
             command.text = std::string(args);
             return {};
+        case Shape::CountSeed: {
+            std::string_view head, rest;
+            bool hasRest = false;
+            SplitFirst(args, head, rest, hasRest);
+            const auto count = ReadCount(head);
+            std::uint32_t seed = 0;
+            const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), seed);
+            const bool seedRead = !rest.empty() && rest.front() != '-' && rest.front() != '+' &&
+                                  error == std::errc() && end == rest.data() + rest.size();
+            if (!hasArgs || !count || !hasRest || !seedRead)
+                return "monkey needs a number of actions and a seed from 0 to 4294967295, not " +
+                       Quoted(args);
+            command.number = *count;
+            command.seed = seed;
+            return {};
+        }
     }
     return "cannot read the arguments";
 }
 
 }  // namespace
+
+std::string FormatCommand(const Command& command) {
+    std::string name;
+    Shape shape = Shape::Nothing;
+    for (const VerbInfo& info : kVerbs) {
+        if (info.verb == command.verb) {
+            name = info.name;
+            shape = info.shape;
+        }
+    }
+    const std::string id = std::to_string(command.id);
+    const std::string number = std::to_string(command.number);
+    switch (shape) {
+        case Shape::Nothing:
+            return name;
+        case Shape::Id:
+            return name + " " + id;
+        case Shape::IdOrNone:
+            return name + " " + (command.none ? std::string("none") : id);
+        case Shape::IdText:
+            return name + " " + id + " " + command.text;
+        case Shape::IdNumber:
+        case Shape::IdNotches:
+            return name + " " + id + " " + number;
+        case Shape::KeyName:
+        case Shape::WindowName:
+        case Shape::FileName:
+            return name + " " + command.text;
+        case Shape::Millis:
+            return name + " " + number;
+        case Shape::CountSeed:
+            return name + " " + number + " " + std::to_string(command.seed);
+    }
+    return name;
+}
 
 bool IsNamedKey(std::string_view name) {
     for (std::string_view known : kKeyNames)

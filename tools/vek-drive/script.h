@@ -8,6 +8,7 @@
 // A line that cannot be read keeps its reason; the driver reports it when the
 // script reaches that line, so the lines before it still run.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,14 +38,17 @@ enum class Verb {
     Screenshot,  // screenshot FILE
     Wheel,       // wheel ID N
     Clipboard,   // clipboard
+    Monkey,      // monkey N SEED
 };
 
 struct Command {
     Verb verb = Verb::Dump;
-    int id = 0;         // control id, or command id of menu and pick
-    bool none = false;  // `pick none`, `hover none`
-    int number = 0;     // item index of choose, milliseconds of wait, notches of wheel
-    std::string text;   // TEXT of type, key name, window name, file name (UTF-8)
+    int id = 0;              // control id, or command id of menu and pick
+    bool none = false;       // `pick none`, `hover none`
+    int number = 0;          // item index of choose, milliseconds of wait, notches of wheel,
+                             // actions of monkey
+    std::string text = {};   // TEXT of type, key name, window name, file name (UTF-8)
+    std::uint32_t seed = 0;  // seed of monkey
 };
 
 struct ScriptLine {
@@ -58,6 +62,9 @@ std::vector<ScriptLine> ParseScript(std::string_view source);
 
 // One line without its line break; false for a blank or comment line.
 bool ParseLine(std::string_view line, ScriptLine& out);
+
+// The line that reads back as `command`.
+std::string FormatCommand(const Command& command);
 
 // The names `key` knows besides single printable characters.
 bool IsNamedKey(std::string_view name);
