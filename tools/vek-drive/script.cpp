@@ -29,7 +29,7 @@ struct VerbInfo {
     Shape shape;
 };
 
-constexpr std::array<VerbInfo, 22> kVerbs{{
+constexpr std::array<VerbInfo, 23> kVerbs{{
     {"menu", Verb::Menu, Shape::Id},
     {"pick", Verb::Pick, Shape::IdOrNone},
     {"window", Verb::Window, Shape::WindowName},
