@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The monkey's own rules: a seed gives the same numbers with every standard
+// The monkey's own rules: a start number gives the same numbers with every standard
 // library, and the catalogue may only grow by whole added lines.
 #include "tools/vek-drive/monkey.h"
 
@@ -15,7 +15,7 @@ namespace {
 using drive::Monkey;
 using drive::MonkeyRandom;
 
-TEST(MonkeyRandom, SeedGivesTheSameNumbersEverywhere) {
+TEST(MonkeyRandom, StartNumberGivesTheSameNumbersEverywhere) {
     // std::mt19937's output is fixed by the standard; the reduction is ours.
     MonkeyRandom random(20261207);
     std::vector<int> got;

@@ -1,13 +1,13 @@
 # SPDX-License-Identifier: MIT
-# Runs `monkey ACTIONS SEED` through vek-drive in a fresh WORK_DIR that holds
+# Runs `monkey ACTIONS START` through vek-drive in a fresh WORK_DIR that holds
 # a copy of the shipped catalogue (the add row writes to it). Passes when
 # vek-drive ends normally and the monkey reports no failure; a crash, a
 # sanitizer report or the watchdog's abort fails it with the replay printed.
 #
-#   cmake -DDRIVE=vek-drive -DDATA=data/data.ini -DWORK_DIR=dir -DACTIONS=5000 -DSEED=1 \
+#   cmake -DDRIVE=vek-drive -DDATA=data/data.ini -DWORK_DIR=dir -DACTIONS=5000 -DSTART=1 \
 #         -P run_monkey.cmake
 
-foreach(variable DRIVE DATA WORK_DIR ACTIONS SEED)
+foreach(variable DRIVE DATA WORK_DIR ACTIONS START)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "run_monkey.cmake needs -D${variable}=...")
   endif()
@@ -16,7 +16,7 @@ endforeach()
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 file(COPY ${DATA} DESTINATION ${WORK_DIR})
-file(WRITE ${WORK_DIR}/monkey.vks "monkey ${ACTIONS} ${SEED}\n")
+file(WRITE ${WORK_DIR}/monkey.vks "monkey ${ACTIONS} ${START}\n")
 
 execute_process(
   COMMAND ${DRIVE} monkey.vks
@@ -28,5 +28,5 @@ execute_process(
 message("${output}")
 if(NOT status STREQUAL "0" OR NOT output MATCHES "no failure")
   message("vek-drive wrote to standard error:\n${errors}")
-  message(FATAL_ERROR "monkey ${ACTIONS} ${SEED}: exit status ${status}")
+  message(FATAL_ERROR "monkey ${ACTIONS} ${START}: exit status ${status}")
 endif()

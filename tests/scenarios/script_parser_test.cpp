@@ -59,13 +59,13 @@ TEST(ScriptLine, RefusesWithReason) {
         {"wheel 1039 -101", "wheel needs notches from -100 to 100 other than 0, not \"-101\""},
         {"wheel x 1", "wheel needs a control id, not \"x\""},
         {"monkey 5000",
-         "monkey needs a number of actions and a seed from 0 to 4294967295, "
+         "monkey needs a number of actions and a start number from 0 to 4294967295, "
          "not \"5000\""},
         {"monkey 5000 -1",
-         "monkey needs a number of actions and a seed from 0 to 4294967295, "
+         "monkey needs a number of actions and a start number from 0 to 4294967295, "
          "not \"5000 -1\""},
         {"monkey 5000 4294967296",
-         "monkey needs a number of actions and a seed from 0 to "
+         "monkey needs a number of actions and a start number from 0 to "
          "4294967295, not \"5000 4294967296\""},
     };
     for (const auto& [line, error] : rows) {
@@ -79,7 +79,7 @@ TEST(ScriptLine, RefusesWithReason) {
 // as the same command.
 TEST(ScriptLine, FormattedCommandReadsBack) {
     Command monkey{Verb::Monkey, 0, false, 5000, ""};
-    monkey.seed = 4294967295u;
+    monkey.randomStart = 4294967295u;
     const Command rows[] = {
         {Verb::Click, 1026},
         {Verb::Pick, 0, true},
@@ -101,8 +101,9 @@ TEST(ScriptLine, FormattedCommandReadsBack) {
         ASSERT_TRUE(ParseLine(line, parsed));
         EXPECT_EQ(parsed.error, "");
         const Command& got = parsed.command;
-        EXPECT_EQ(std::tie(got.verb, got.id, got.none, got.number, got.text, got.seed),
-                  std::tie(want.verb, want.id, want.none, want.number, want.text, want.seed));
+        EXPECT_EQ(
+            std::tie(got.verb, got.id, got.none, got.number, got.text, got.randomStart),
+            std::tie(want.verb, want.id, want.none, want.number, want.text, want.randomStart));
     }
 }
 

@@ -95,7 +95,7 @@ void ScriptDriver::RunLine(const ScriptLine& line) {
         return;
     }
     if (line.command.verb == Verb::Monkey) {
-        monkey_ = std::make_unique<Monkey>(line.command.number, line.command.seed);
+        monkey_ = std::make_unique<Monkey>(line.command.number, line.command.randomStart);
         return;
     }
     modalAtStart_.emplace_back(QApplication::activeModalWidget());

@@ -153,8 +153,9 @@ std::vector<int> ControlsOf(const CDialog* window, Wanted wanted) {
 
 }  // namespace
 
-Monkey::Monkey(int actions, std::uint32_t seed) : random_(seed), actions_(actions), seed_(seed) {
-    PrintLine(QStringLiteral("monkey: seed %1, %2 actions").arg(seed).arg(actions));
+Monkey::Monkey(int actions, std::uint32_t randomStart)
+    : random_(randomStart), actions_(actions), randomStart_(randomStart) {
+    PrintLine(QStringLiteral("monkey: start %1, %2 actions").arg(randomStart).arg(actions));
     QFile file(QStringLiteral("data.ini"));
     if (file.open(QIODevice::ReadOnly))
         catalogue_ = file.readAll();
@@ -191,7 +192,7 @@ std::optional<Monkey::Step> Monkey::Next() {
     Step step{pending_.front(), ++serial_};
     pending_.pop_front();
     current_.push_back(FormatCommand(step.command));
-    replay_ = "# monkey " + std::to_string(actions_) + " " + std::to_string(seed_) +
+    replay_ = "# monkey " + std::to_string(actions_) + " " + std::to_string(randomStart_) +
               ", the last actions up to " + std::to_string(done_) + ":\n";
     for (const auto& action : history_)
         for (const auto& line : action) replay_ += line + "\n";
@@ -510,9 +511,9 @@ void Monkey::PrintSummary() const {
 void Monkey::PrintFailure(const QString& failure) {
     SetLineSink({});
     watchdog_.Disarm();
-    PrintLine(QStringLiteral("monkey: failure after action %1 (seed %2): %3")
+    PrintLine(QStringLiteral("monkey: failure after action %1 (start %2): %3")
                   .arg(done_)
-                  .arg(seed_)
+                  .arg(randomStart_)
                   .arg(failure));
     for (const QString& line : QString::fromStdString(replay_).split(QLatin1Char('\n')))
         if (!line.isEmpty())

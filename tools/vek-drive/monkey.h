@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// `monkey N SEED`: N random user actions across every window, reproducible
-// from the seed, each written as ordinary script commands so that the last
+// `monkey N START`: N random user actions across every window, reproducible
+// from its start number, each written as ordinary script commands so that the last
 // ones replay as a script. Between commands it checks what must never
 // happen: a modal box left open, a number the program wrote that does not
 // read back, a catalogue line that changed or vanished (data.ini in the
@@ -28,11 +28,11 @@ class QWidget;
 
 namespace drive {
 
-// Whole numbers from a std::mt19937 with our own reduction, so that a seed
+// Whole numbers from a std::mt19937 with our own reduction, so that a start number
 // gives the same actions with every standard library.
 class MonkeyRandom {
 public:
-    explicit MonkeyRandom(std::uint32_t seed) : engine_(seed) {}
+    explicit MonkeyRandom(std::uint32_t randomStart) : engine_(randomStart) {}
     // 0 <= result < n, for n > 0.
     int Below(std::size_t n) {
         return static_cast<int>((static_cast<std::uint64_t>(engine_()) * n) >> 32);
@@ -49,7 +49,7 @@ private:
 
 class Monkey {
 public:
-    Monkey(int actions, std::uint32_t seed);
+    Monkey(int actions, std::uint32_t randomStart);
     ~Monkey();
     Monkey(const Monkey&) = delete;
     Monkey& operator=(const Monkey&) = delete;
@@ -69,7 +69,7 @@ public:
     QString Check();
 
     void PrintSummary() const;
-    // The failure, the seed and the replay script of the last actions.
+    // The failure, the start number and the replay script of the last actions.
     void PrintFailure(const QString& failure);
 
 private:
@@ -88,7 +88,7 @@ private:
 
     MonkeyRandom random_;
     int actions_;
-    std::uint32_t seed_;
+    std::uint32_t randomStart_;
     int done_ = 0;
     long serial_ = 0;
     std::deque<Command> pending_;

@@ -20,7 +20,7 @@ enum class Shape {
     WindowName,  // window about
     Millis,      // wait 1000
     FileName,    // screenshot page.png
-    CountSeed,   // monkey 5000 42
+    CountStart,  // monkey 5000 42
 };
 
 struct VerbInfo {
@@ -52,7 +52,7 @@ constexpr std::array<VerbInfo, 23> kVerbs{{
     {"screenshot", Verb::Screenshot, Shape::FileName},
     {"wheel", Verb::Wheel, Shape::IdNotches},
     {"clipboard", Verb::Clipboard, Shape::Nothing},
-    {"monkey", Verb::Monkey, Shape::CountSeed},
+    {"monkey", Verb::Monkey, Shape::CountStart},
 }};
 
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
@@ -213,20 +213,22 @@ std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view a
                 return "screenshot needs a file name";
             command.text = std::string(args);
             return {};
-        case Shape::CountSeed: {
+        case Shape::CountStart: {
             std::string_view head, rest;
             bool hasRest = false;
             SplitFirst(args, head, rest, hasRest);
             const auto count = ReadCount(head);
-            std::uint32_t seed = 0;
-            const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), seed);
-            const bool seedRead = !rest.empty() && rest.front() != '-' && rest.front() != '+' &&
-                                  error == std::errc() && end == rest.data() + rest.size();
-            if (!hasArgs || !count || !hasRest || !seedRead)
-                return "monkey needs a number of actions and a seed from 0 to 4294967295, not " +
+            std::uint32_t randomStart = 0;
+            const auto [end, error] =
+                std::from_chars(rest.data(), rest.data() + rest.size(), randomStart);
+            const bool startRead = !rest.empty() && rest.front() != '-' && rest.front() != '+' &&
+                                   error == std::errc() && end == rest.data() + rest.size();
+            if (!hasArgs || !count || !hasRest || !startRead)
+                return "monkey needs a number of actions and a start number from 0 to 4294967295, "
+                       "not " +
                        Quoted(args);
             command.number = *count;
-            command.seed = seed;
+            command.randomStart = randomStart;
             return {};
         }
     }
@@ -264,8 +266,8 @@ std::string FormatCommand(const Command& command) {
             return name + " " + command.text;
         case Shape::Millis:
             return name + " " + number;
-        case Shape::CountSeed:
-            return name + " " + number + " " + std::to_string(command.seed);
+        case Shape::CountStart:
+            return name + " " + number + " " + std::to_string(command.randomStart);
     }
     return name;
 }

@@ -38,17 +38,17 @@ enum class Verb {
     Screenshot,  // screenshot FILE
     Wheel,       // wheel ID N
     Clipboard,   // clipboard
-    Monkey,      // monkey N SEED
+    Monkey,      // monkey N START
 };
 
 struct Command {
     Verb verb = Verb::Dump;
-    int id = 0;              // control id, or command id of menu and pick
-    bool none = false;       // `pick none`, `hover none`
-    int number = 0;          // item index of choose, milliseconds of wait, notches of wheel,
-                             // actions of monkey
-    std::string text = {};   // TEXT of type, key name, window name, file name (UTF-8)
-    std::uint32_t seed = 0;  // seed of monkey
+    int id = 0;                     // control id, or command id of menu and pick
+    bool none = false;              // `pick none`, `hover none`
+    int number = 0;                 // item index of choose, milliseconds of wait, notches of wheel,
+                                    // actions of monkey
+    std::string text = {};          // TEXT of type, key name, window name, file name (UTF-8)
+    std::uint32_t randomStart = 0;  // START of monkey
 };
 
 struct ScriptLine {
