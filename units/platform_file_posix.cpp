@@ -235,21 +235,6 @@ Gb18030Decoder::~Gb18030Decoder() {
         iconv_close(static_cast<iconv_t>(converter_));
 }
 
-void Gb18030Decoder::Feed(std::string_view bytes, std::string& out) {
-    if (pending_.empty())
-        return Run(bytes, false, out);
-    std::string joined = std::move(pending_);
-    pending_.clear();
-    joined.append(bytes);
-    Run(joined, false, out);
-}
-
-void Gb18030Decoder::Finish(std::string& out) {
-    std::string rest = std::move(pending_);
-    pending_.clear();
-    Run(rest, true, out);
-}
-
 void Gb18030Decoder::Run(std::string_view bytes, bool last, std::string& out) {
     if (!converter_) {
         // Without a converter only ASCII can be read; nothing is dropped.
@@ -283,14 +268,6 @@ void Gb18030Decoder::Run(std::string_view bytes, bool last, std::string& out) {
         --inLeft;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-}
-
-std::string Gb18030ToUtf8(std::string_view bytes) {
-    std::string out;
-    Gb18030Decoder decoder;
-    decoder.Feed(bytes, out);
-    decoder.Finish(out);
-    return out;
 }
 
 std::optional<std::string> Utf8ToGb18030(std::string_view utf8) {

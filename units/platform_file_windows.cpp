@@ -478,21 +478,6 @@ Gb18030Decoder::Gb18030Decoder() : converter_(nullptr) {}
 
 Gb18030Decoder::~Gb18030Decoder() = default;
 
-void Gb18030Decoder::Feed(std::string_view bytes, std::string& out) {
-    if (pending_.empty())
-        return Run(bytes, false, out);
-    std::string joined = std::move(pending_);
-    pending_.clear();
-    joined.append(bytes);
-    Run(joined, false, out);
-}
-
-void Gb18030Decoder::Finish(std::string& out) {
-    std::string rest = std::move(pending_);
-    pending_.clear();
-    Run(rest, true, out);
-}
-
 void Gb18030Decoder::Run(std::string_view bytes, bool last, std::string& out) {
     std::wstring wide;
     std::size_t i = 0;
@@ -524,14 +509,6 @@ void Gb18030Decoder::Run(std::string_view bytes, bool last, std::string& out) {
         ++i;
     }
     out += Utf16ToUtf8(wide.data(), static_cast<int>(wide.size()));
-}
-
-std::string Gb18030ToUtf8(std::string_view bytes) {
-    std::string out;
-    Gb18030Decoder decoder;
-    decoder.Feed(bytes, out);
-    decoder.Finish(out);
-    return out;
 }
 
 std::optional<std::string> Utf8ToGb18030(std::string_view utf8) {
