@@ -13,6 +13,7 @@
 
 #include "framework/control_factory.h"
 #include "framework/data_exchange.h"
+#include "framework/dialog_font.h"
 #include "framework/dialog_keys.h"
 #include "framework/focus_box.h"
 
@@ -86,8 +87,8 @@ const ControlTemplate* CDialog::TemplateOf(int id) const {
 void CDialog::BuildWindow(QWidget* parent) {
     setParent(parent, FlagsOf(template_->kind));
     setWindowTitle(QString::fromUtf8(template_->caption));
-    QFont font(QString::fromUtf8(template_->fontFace));
-    font.setPointSize(template_->fontPointSize);
+    const QFont font =
+        DialogFont(template_->fontFace, template_->fontPointSize, devicePixelRatioF());
     setFont(font);
     baseUnits_ = BaseUnitsOf(font);
 
