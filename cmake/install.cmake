@@ -53,7 +53,6 @@ install(FILES ${CMAKE_BINARY_DIR}/install/io.github.vek.metainfo.xml
 set(VEK_ICON_SVG ${CMAKE_SOURCE_DIR}/res/art/icon_128_vek.svg)
 set(VEK_ICON_SIZES 16 32 48 64 128 256)
 set(VEK_ICON_DIR ${CMAKE_BINARY_DIR}/install/icons)
-add_subdirectory(${CMAKE_SOURCE_DIR}/tools/render-icon ${CMAKE_BINARY_DIR}/tools/render-icon)
 set(VEK_ICON_PNGS)
 list(JOIN VEK_ICON_SIZES ", " VEK_ICON_SIZES_TEXT)
 foreach(size IN LISTS VEK_ICON_SIZES)

@@ -2,23 +2,25 @@
 #include "framework/resources.h"
 
 #include <QColor>
-#include <QFont>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
-#include <QRectF>
-#include <QStringList>
-#include <QSvgRenderer>
-#include <algorithm>
+#include <QResource>
+#include <QSet>
 #include <iterator>
 
+#include "framework/svg_drawing.h"
+
 // The drawings are SVG files compiled into the program from res/vek.qrc. The
-// paths below are the only place that knows them.
+// paths below are the only place that knows them. The build also draws each
+// of them ahead at the sizes the program asks for on ordinary screens (see
+// DrawnAhead), so that it seldom draws an SVG itself.
 
 // The resources live in a static library, whose registration Qt cannot run by
 // itself. Qt's macro must be used outside any namespace.
 static void RegisterVekResources() {
     Q_INIT_RESOURCE(vek);
+    Q_INIT_RESOURCE(drawn_ahead);
 }
 
 namespace {
@@ -34,10 +36,19 @@ constexpr Drawing kIcons[] = {
     {144, ":/art/icon_144_topmost_off.svg"},  // always on top: switched off
 };
 
-constexpr Drawing kPictures[] = {
-    {139, ":/art/picture_139_protection_distance.svg"},
-    {140, ":/art/picture_140_green_formula.svg"},
-    {175, ":/art/picture_175_barrier.svg"},
+// Each picture with its own size in pixels (its SVG's, kept here so that no
+// drawing need be read to lay out a page).
+struct Picture {
+    int id;
+    const char* path;
+    int width;
+    int height;
+};
+
+constexpr Picture kPictures[] = {
+    {139, ":/art/picture_139_protection_distance.svg", 375, 81},
+    {140, ":/art/picture_140_green_formula.svg", 253, 85},
+    {175, ":/art/picture_175_barrier.svg", 146, 88},
 };
 
 constexpr int kHandCursorId = 135;
@@ -49,28 +60,15 @@ constexpr int kHandHotY = 1;
 
 constexpr int kToolbarStripId = 167;
 constexpr char kToolbarStripPath[] = ":/art/toolbar_167.svg";
+constexpr QSize kToolbarStripSize(32, 16);  // two 16 x 16 images side by side
 
 constexpr int kIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 128, 256};
-
-// The drawings name their fonts as CSS family lists. Qt's SVG renderer takes
-// such a list as one family name, so each list is registered as a font whose
-// substitutes are its members, tried in the order written.
-constexpr const char* kFamilyLists[] = {
-    "AR PL UMing CN, SimSun, serif",
-    "DejaVu Serif, Times New Roman, serif",
-};
 
 // Runs once, before the first drawing is read.
 void EnsureDrawingsRegistered() {
     static const bool registered = [] {
         RegisterVekResources();
-        for (const char* list : kFamilyLists) {
-            QStringList members;
-            for (const QString& name : QString::fromLatin1(list).split(u',', Qt::SkipEmptyParts)) {
-                members << name.trimmed();
-            }
-            QFont::insertSubstitutions(QString::fromLatin1(list), members);
-        }
+        RegisterDrawingFontLists();
         return true;
     }();
     (void)registered;
@@ -87,8 +85,37 @@ const char* FindPath(const Drawing* begin, const Drawing* end, int id) {
 const char* IconPath(int id) {
     return FindPath(std::begin(kIcons), std::end(kIcons), id);
 }
-const char* PicturePath(int id) {
-    return FindPath(std::begin(kPictures), std::end(kPictures), id);
+const Picture* FindPicture(int id) {
+    for (const Picture& p : kPictures)
+        if (p.id == id)
+            return &p;
+    return nullptr;
+}
+
+// The drawing at `path` as the build drew it ahead for `pixels` device
+// pixels on `ground`, or null when it did not. The build stores each as bare
+// pixels (rows of R, G, B, A bytes, premultiplied, top row first) in the
+// resource :/drawn/NAME-WIDTHxHEIGHT-AARRGGBB.rgba, NAME being the SVG's file
+// name without ".svg" and AARRGGBB the ground; the resource compiler
+// compresses them. Drawing the formulas' text from SVG costs more than
+// building all the pages.
+QPixmap DrawnAhead(const char* path, const QSize& pixels, const QColor& ground) {
+    const QString svg = QString::fromLatin1(path);
+    const QString name = svg.mid(svg.lastIndexOf(u'/') + 1).chopped(4);
+    const QResource resource(QStringLiteral(":/drawn/%1-%2x%3-%4.rgba")
+                                 .arg(name)
+                                 .arg(pixels.width())
+                                 .arg(pixels.height())
+                                 .arg(ground.rgba(), 8, 16, QLatin1Char('0')));
+    if (!resource.isValid())
+        return {};
+    const QByteArray bytes = resource.uncompressedData();
+    if (bytes.size() != qsizetype(pixels.width()) * pixels.height() * 4)
+        return {};
+    const QImage image(reinterpret_cast<const uchar*>(bytes.constData()), pixels.width(),
+                       pixels.height(), pixels.width() * 4,
+                       QImage::Format_RGBA8888_Premultiplied);
+    return QPixmap::fromImage(image);  // a copy, made while `bytes` lives
 }
 
 // Draws the SVG at `path` into a pixmap of `size` device-independent pixels,
@@ -97,41 +124,25 @@ QPixmap Render(const char* path, const QSize& size, qreal devicePixelRatio, cons
     EnsureDrawingsRegistered();
     if (size.isEmpty() || !(devicePixelRatio > 0))
         return {};
-    QSvgRenderer renderer(QString::fromLatin1(path));
-    if (!renderer.isValid())
-        return {};
     const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
-    const QSizeF natural = renderer.viewBoxF().size();
-    if (pixels.isEmpty() || natural.isEmpty())
-        return {};
-    const qreal scale =
-        std::min(pixels.width() / natural.width(), pixels.height() / natural.height());
-    const QSizeF drawn = natural * scale;
-    const QRectF target(
-        QPointF((pixels.width() - drawn.width()) / 2, (pixels.height() - drawn.height()) / 2),
-        drawn);
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(ground);
-    {
-        QPainter painter(&image);
-        renderer.render(&painter, target);
+    QPixmap pixmap = DrawnAhead(path, pixels, ground);
+    if (pixmap.isNull()) {
+        const QImage image = DrawSvg(QString::fromLatin1(path), pixels, ground);
+        if (image.isNull())
+            return {};
+        pixmap = QPixmap::fromImage(image);
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
 
-QSize NaturalSize(const char* path) {
-    EnsureDrawingsRegistered();
-    QSvgRenderer renderer(QString::fromLatin1(path));
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
-}
-
 // An icon is its drawing at each of kIconSizes. Drawing all nine (up to
-// 256 x 256) costs more than building every page, and most icons are never
-// asked for a picture at all (a window icon on a desktop that shows none, a
-// switch that is not on), so the nine pictures are drawn the first time any
-// is wanted; the icon then answers exactly as one built from them at once.
+// 256 x 256) costs more than building every page, and most requests want one
+// small size, so each size is drawn the first time a request would pick it.
+// A request picks what Qt's own icon picks from a set of pictures: the
+// smallest whose area is at least the requested one, else the largest. Since
+// the pictures drawn so far always include that one, the icon answers exactly
+// as one built from all nine at once.
 class DrawingIconEngine : public QIconEngine {
 public:
     explicit DrawingIconEngine(const char* path) : path_(path) {}
@@ -150,31 +161,44 @@ public:
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Drawn().actualSize(size, mode, state);
+        return DrawnFor(size).actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Drawn().pixmap(size, 1.0, mode, state);
+        return DrawnFor(size).pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override {
         // QIcon asks for `size` device pixels at `scale`; the same request
         // made of the drawn icon in device-independent pixels.
-        return Drawn().pixmap(scale > 0 ? size / scale : size, scale, mode, state);
+        return DrawnFor(size).pixmap(scale > 0 ? size / scale : size, scale, mode, state);
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+        const QPaintDevice* device = painter->device();
+        const qreal ratio = device ? device->devicePixelRatio() : 1.0;
+        DrawnFor(rect.size() * ratio).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
 
 private:
-    const QIcon& Drawn() {
-        if (drawn_.isNull())
-            for (int side : kIconSizes)
-                drawn_.addPixmap(Render(path_, QSize(side, side), 1.0, Qt::transparent));
+    // The drawn icon, holding at least the picture a request for `pixels`
+    // device pixels picks.
+    const QIcon& DrawnFor(const QSize& pixels) {
+        const qint64 wanted = qint64(pixels.width()) * pixels.height();
+        int side = kIconSizes[std::size(kIconSizes) - 1];
+        for (int candidate : kIconSizes)
+            if (qint64(candidate) * candidate >= wanted) {
+                side = candidate;
+                break;
+            }
+        if (!drawnSides_.contains(side)) {
+            drawnSides_.insert(side);
+            drawn_.addPixmap(Render(path_, QSize(side, side), 1.0, Qt::transparent));
+        }
         return drawn_;
     }
 
     const char* path_;
+    QSet<int> drawnSides_;
     QIcon drawn_;
 };
 
@@ -198,29 +222,26 @@ QCursor LoadCursorResource(int id) {
 }
 
 QSize BitmapResourceSize(int id) {
-    const char* path = PicturePath(id);
-    return path == nullptr ? QSize() : NaturalSize(path);
+    const Picture* picture = FindPicture(id);
+    return picture == nullptr ? QSize() : QSize(picture->width, picture->height);
 }
 
 QPixmap LoadBitmapResource(int id) {
-    const char* path = PicturePath(id);
-    if (path == nullptr)
-        return {};
-    return Render(path, NaturalSize(path), 1.0, Qt::white);
+    return LoadBitmapResource(id, BitmapResourceSize(id), 1.0);
 }
 
 QPixmap LoadBitmapResource(int id, const QSize& size, qreal devicePixelRatio) {
-    const char* path = PicturePath(id);
-    if (path == nullptr)
+    const Picture* picture = FindPicture(id);
+    if (picture == nullptr)
         return {};
-    return Render(path, size, devicePixelRatio, Qt::white);
+    return Render(picture->path, size, devicePixelRatio, Qt::white);
 }
 
 QPixmap LoadToolbarStrip(int id) {
     if (id != kToolbarStripId)
         return {};
-    // Two 16 x 16 images side by side; (255, 0, 255) marks what is transparent.
-    return Render(kToolbarStripPath, NaturalSize(kToolbarStripPath), 1.0, QColor(255, 0, 255));
+    // (255, 0, 255) marks what is transparent.
+    return Render(kToolbarStripPath, kToolbarStripSize, 1.0, QColor(255, 0, 255));
 }
 
 QString LoadStringResource(int id) {

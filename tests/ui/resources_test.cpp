@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QResource>
 #include <QKeyEvent>
 #include <QSet>
 #include <filesystem>
@@ -14,6 +18,7 @@
 #include <sstream>
 #include <string>
 
+#include "framework/svg_drawing.h"
 #include "res/accelerators.h"
 #include "res/version_info.h"
 
@@ -95,6 +100,81 @@ TEST(ResourceCursorAndToolbar, HandHotSpotOnTheFingertipAndTwoImagesOnPureMagent
     EXPECT_EQ(Count(strip, [&](QRgb p) { return !palette.contains(p | 0xff000000u); }), 0);
     for (int x : {0, 16})
         EXPECT_GT(Count(strip.copy(x, 0, 16, 16), [&](QRgb p) { return p != magenta; }), 30);
+}
+
+// The build draws every drawing ahead at the sizes the program asks for on
+// ordinary screens; each must be the program's own drawing of its SVG, pixel
+// for pixel, and the usual requests must find one.
+TEST(ResourceDrawnAhead, EachEqualsTheProgramsOwnDrawingAndCoversTheUsualSizes) {
+    LoadIconResource(128);  // registers the resources
+    const QRegularExpression name(QStringLiteral("^(.+)-(\\d+)x(\\d+)-([0-9a-f]{8})\\.rgba$"));
+    QSet<QString> drawn;
+    for (const QString& file : QDir(QStringLiteral(":/drawn")).entryList()) {
+        const QRegularExpressionMatch m = name.match(file);
+        ASSERT_TRUE(m.hasMatch()) << file.toStdString();
+        drawn.insert(file);
+        const QSize size(m.captured(2).toInt(), m.captured(3).toInt());
+        const QColor ground = QColor::fromRgba(m.captured(4).toUInt(nullptr, 16));
+        const QByteArray bytes = QResource(QStringLiteral(":/drawn/") + file).uncompressedData();
+        ASSERT_EQ(bytes.size(), size.width() * size.height() * 4) << file.toStdString();
+        const QImage ahead =
+            QImage(reinterpret_cast<const uchar*>(bytes.constData()), size.width(), size.height(),
+                   size.width() * 4, QImage::Format_RGBA8888_Premultiplied)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage own =
+            DrawSvg(QStringLiteral(":/art/%1.svg").arg(m.captured(1)), size, ground);
+        EXPECT_EQ(ahead, own) << file.toStdString();
+    }
+    const auto has = [&drawn](const char* svg, int w, int h, const char* ground) {
+        return drawn.contains(QStringLiteral("%1-%2x%3-%4.rgba").arg(svg).arg(w).arg(h).arg(ground));
+    };
+    for (const char* icon : {"icon_128_vek", "icon_143_topmost_on", "icon_144_topmost_off"})
+        for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
+            EXPECT_TRUE(has(icon, side, side, "00000000")) << icon << " " << side;
+    for (auto [svg, id] : {std::pair{"picture_139_protection_distance", 139},
+                           {"picture_140_green_formula", 140}, {"picture_175_barrier", 175}}) {
+        const QSize natural = BitmapResourceSize(id);
+        EXPECT_EQ(natural, SvgNaturalSize(QStringLiteral(":/art/%1.svg").arg(svg))) << id;
+        for (int ratio : {1, 2})
+            EXPECT_TRUE(has(svg, natural.width() * ratio, natural.height() * ratio, "ffffffff"))
+                << id << " x" << ratio;
+    }
+    EXPECT_TRUE(has("cursor_135_hand", 32, 32, "00000000"));
+    EXPECT_TRUE(has("toolbar_167", 32, 16, "ffff00ff"));
+    EXPECT_EQ(SvgNaturalSize(QStringLiteral(":/art/toolbar_167.svg")), QSize(32, 16));
+    EXPECT_EQ(drawn.size(), 35);
+}
+
+// An icon draws a size the first time a request picks it; every request must
+// still get what an icon holding all nine sizes from the start gives.
+TEST(ResourceIcons, DrawingSizesOnDemandAnswersAsAnIconOfAllSizes) {
+    QIcon full;
+    for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
+        full.addPixmap(QPixmap::fromImage(DrawSvg(QStringLiteral(":/art/icon_128_vek.svg"),
+                                                  QSize(side, side), Qt::transparent)));
+    const QIcon icon = LoadIconResource(128);
+    for (QSize request : {QSize(1, 1), QSize(15, 15), QSize(16, 16), QSize(17, 17), QSize(48, 20),
+                          QSize(100, 100), QSize(300, 300), QSize(0, 0)}) {
+        EXPECT_EQ(icon.actualSize(request), full.actualSize(request)) << request.width();
+        EXPECT_EQ(icon.pixmap(request).toImage(), full.pixmap(request).toImage())
+            << request.width() << "x" << request.height();
+        EXPECT_EQ(icon.pixmap(request, 2.0).toImage(), full.pixmap(request, 2.0).toImage())
+            << request.width() << "x" << request.height() << " at 2x";
+        EXPECT_EQ(icon.pixmap(request, QIcon::Disabled).toImage(),
+                  full.pixmap(request, QIcon::Disabled).toImage())
+            << request.width();
+    }
+    for (QSize canvas : {QSize(18, 18), QSize(40, 24)}) {
+        QImage a(canvas, QImage::Format_ARGB32_Premultiplied), b = a;
+        a.fill(Qt::transparent);
+        b.fill(Qt::transparent);
+        QPainter pa(&a), pb(&b);
+        icon.paint(&pa, a.rect());
+        full.paint(&pb, b.rect());
+        pa.end();
+        pb.end();
+        EXPECT_EQ(a, b) << canvas.width();
+    }
 }
 
 TEST(ResourceStrings, SystemMenuAboutEntryAndUnknownIdsGiveNullObjects) {
