@@ -51,16 +51,18 @@ int ShowEveryPage(int argc, char** argv, bool paint) {
             auto* main = dynamic_cast<CMainDlg*>(RunningMainWindow());
             if (!main)
                 std::exit(3);
-            // Once the window system has shown the window (which paints it),
-            // each page is shown and painted in turn.
+            // Once the window system has shown the window (which paints it
+            // and its first page), each other page is shown and painted in
+            // turn: every page painted once.
             QElapsedTimer waited;
             waited.start();
             while (paint && !main->windowHandle()->isExposed() && waited.elapsed() < 5000)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            for (int index = 1; index <= CMainDlg::kPageCount; ++index) {
+            // Switching pages repaints the page's area, as a menu pick does.
+            for (int index = paint ? 2 : 1; index <= CMainDlg::kPageCount; ++index) {
                 main->ShowPage(index);
                 if (paint)
-                    main->repaint();
+                    main->VisiblePage()->repaint();
             }
             main->EndDialog(IDCANCEL);
         });
