@@ -43,7 +43,7 @@ void CLinkLabel::PreSubclassWindow(const ControlTemplate& control) {
     // drawn as the dialog font's bitmaps are: each pixel is text or not, so
     // an embossed copy stays a crisp second colour beside the text.
     m_font = font();
-    m_font.setStyleStrategy(QFont::NoAntialias);
+    m_font.setStyleStrategy(QFont::StyleStrategy(m_font.styleStrategy() | QFont::NoAntialias));
     UpdateMouseHandling();
     Redraw();
 }

@@ -53,7 +53,7 @@ QFont PreferBitmapStrike(QFont font, qreal devicePixelRatio) {
     // Asked of the font as it will be used, so Qt prepares one face for it,
     // not one for the question and another for the answer.
     const QFont::StyleStrategy own = font.styleStrategy();
-    font.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleStrategy(QFont::StyleStrategy(own | QFont::NoAntialias));
     if (!HasBitmapStrike(font, devicePixelRatio))
         font.setStyleStrategy(own);
     return font;

@@ -12,5 +12,9 @@ QFont DialogFont(const char* face, int points, qreal devicePixelRatio) {
     const QStringList substitutes = QFont::substitutes(family);
     QFont font(substitutes.isEmpty() ? family : substitutes.first());
     font.setPointSize(points);
+    // Chinese and Latin dialog text needs no shaping: each character is its
+    // glyph, as the classic desktop draws it. Scripts that need shaping are
+    // still shaped.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return PreferBitmapStrike(font, devicePixelRatio);
 }

@@ -49,6 +49,7 @@ TEST(DialogFont, SongAtDialogSizesIsDrawnFromItsStrikeInBlackAndWhite) {
         EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("AR PL UMing CN")) << points;
         EXPECT_EQ(font.pointSize(), points);
         EXPECT_TRUE(font.styleStrategy() & QFont::NoAntialias) << points;
+        EXPECT_TRUE(font.styleStrategy() & QFont::PreferNoShaping) << points;
         EXPECT_EQ(InkShades(font, QStringLiteral("生活污水 SO2 mg/L")), 2) << points;
     }
     // 20 pt (27 px) has none, nor has 9 pt on a screen of two pixels per
