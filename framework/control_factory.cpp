@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 
 #include "framework/combo_box.h"
 #include "framework/flat_button.h"
+#include "framework/group_box.h"
 #include "framework/resources.h"
 
 namespace {
@@ -124,7 +124,7 @@ QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent, const 
             return radio;
         }
         case ControlKind::GroupBox: {
-            auto* group = new QGroupBox(text, parent);
+            auto* group = new ClassicGroupBox(text, parent);
             group->setFocusPolicy(Qt::NoFocus);
             return group;
         }
