@@ -7,6 +7,16 @@
 # SVG itself only for other sizes (framework/resources.cpp).
 add_subdirectory(${CMAKE_SOURCE_DIR}/tools/render-icon ${CMAKE_BINARY_DIR}/tools/render-icon)
 
+# How the build runs render-icon: offscreen, and without leak reports in a
+# sanitized build (Qt's start-up allocations would count as leaks). On
+# Windows the tool finds Qt's libraries only with their folder on PATH.
+set(VEK_RUN_RENDER_ICON ${CMAKE_COMMAND} -E env)
+if(WIN32)
+  list(APPEND VEK_RUN_RENDER_ICON --modify "PATH=path_list_prepend:$<TARGET_FILE_DIR:Qt6::Core>")
+endif()
+list(APPEND VEK_RUN_RENDER_ICON QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
+     $<TARGET_FILE:render-icon>)
+
 set(VEK_DRAWN_DIR ${CMAKE_BINARY_DIR}/drawn_ahead)
 file(MAKE_DIRECTORY ${VEK_DRAWN_DIR})
 set(VEK_DRAWN_QRC_FILES)
@@ -17,10 +27,8 @@ function(vek_draw_ahead name ground)
   set(svg ${CMAKE_SOURCE_DIR}/res/art/${name}.svg)
   foreach(size IN LISTS ARGN)
     set(file ${name}-${size}-${ground}.rgba)
-    # A sanitized build's tool would report Qt's start-up allocations as leaks.
     add_custom_command(OUTPUT ${VEK_DRAWN_DIR}/${file}
-      COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-              $<TARGET_FILE:render-icon> --draw ${svg} ${VEK_DRAWN_DIR}/${file} ${size} ${ground}
+      COMMAND ${VEK_RUN_RENDER_ICON} --draw ${svg} ${VEK_DRAWN_DIR}/${file} ${size} ${ground}
       DEPENDS render-icon ${svg}
       COMMENT "Drawing ${file}")
     string(APPEND VEK_DRAWN_QRC_FILES "    <file>${file}</file>\n")

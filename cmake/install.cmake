@@ -58,10 +58,8 @@ list(JOIN VEK_ICON_SIZES ", " VEK_ICON_SIZES_TEXT)
 foreach(size IN LISTS VEK_ICON_SIZES)
   list(APPEND VEK_ICON_PNGS ${VEK_ICON_DIR}/${size}x${size}/apps/vek.png)
 endforeach()
-# A sanitized build's tool would report Qt's start-up allocations as leaks.
 add_custom_command(OUTPUT ${VEK_ICON_PNGS}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:render-icon> ${VEK_ICON_SVG} ${VEK_ICON_DIR} vek ${VEK_ICON_SIZES}
+  COMMAND ${VEK_RUN_RENDER_ICON} ${VEK_ICON_SVG} ${VEK_ICON_DIR} vek ${VEK_ICON_SIZES}
   DEPENDS render-icon ${VEK_ICON_SVG}
   COMMENT "Rendering the program icon at ${VEK_ICON_SIZES_TEXT} px")
 add_custom_target(vek_icons ALL DEPENDS ${VEK_ICON_PNGS})
