@@ -17,13 +17,10 @@
 // lines written (the header and one line per row). On a machine shared with
 // other work the processor time is the steadier figure.
 
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/child_run.h"
 #include "text/number_text.h"
 #include "tools/vek-calc/calculator.h"
 #include "tools/vek-calc/csv_reader.h"
@@ -100,33 +98,15 @@ struct Timing {
     long lines;
 };
 
-double Seconds(const timeval& t) {
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-}
-
 Timing RunOnce(const std::vector<std::string>& args, const fs::path& output) {
-    std::fflush(stdout);  // a child must not write out the table's buffer again
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const ChildRun run = RunChild(args, [&output] {
         if (!std::freopen(output.c_str(), "wb", stdout))
             ::_exit(126);
-        std::vector<char*> argv;
-        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(child, &status, 0, &usage);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    });
     long lines = 0;
     std::ifstream in(output, std::ios::binary);
     for (std::string line; std::getline(in, line);) ++lines;
-    return {seconds, Seconds(usage.ru_utime) + Seconds(usage.ru_stime),
-            WIFEXITED(status) ? WEXITSTATUS(status) : -1, lines};
+    return {run.seconds, run.cpuSeconds, run.status, lines};
 }
 
 }  // namespace

@@ -21,8 +21,6 @@
 // Both run in a scratch directory holding a copy of the default data.ini, so
 // the unit converter page opens its catalogue as it does for a user.
 
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -30,7 +28,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -39,6 +36,7 @@
 
 #include "app/calc_app.h"
 #include "app/main_dlg.h"
+#include "bench/child_run.h"
 
 namespace fs = std::filesystem;
 
@@ -76,28 +74,17 @@ struct Run {
 };
 
 Run Measure(const std::vector<std::string>& args, const fs::path& dir) {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        fs::current_path(dir);
-        if (!std::freopen("/dev/null", "w", stderr))
+    const ChildRun run = RunChild(args, [&dir] {
+        std::error_code moved;
+        fs::current_path(dir, moved);
+        if (moved || !std::freopen("/dev/null", "w", stderr))
             ::_exit(126);
-        std::vector<char*> argv;
-        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    ::wait4(child, &status, 0, &usage);
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed (status %d)\n", args[0].c_str(), status);
+    });
+    if (run.status != 0) {
+        std::fprintf(stderr, "%s failed (status %d)\n", args[0].c_str(), run.status);
         std::exit(1);
     }
-    return {ms, usage.ru_maxrss};
+    return {run.seconds * 1000.0, run.peakKiB};
 }
 
 template <class T>
