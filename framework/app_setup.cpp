@@ -4,8 +4,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QStyleFactory>
 #include <clocale>
+
+#include "framework/classic_style.h"
 
 void SetUpApplication(QApplication& app) {
     app.setApplicationName("vek");
@@ -14,8 +15,7 @@ void SetUpApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vek"));
     // The classic look the pages were laid out for: etched group boxes,
     // sunken fields, plain push buttons; the same on every desktop.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
-        app.setStyle(style);
+    app.setStyle(new ClassicStyle);
     // Qt sets the C library's locale from the environment at start-up; numbers
     // must never take a decimal comma from it.
     std::setlocale(LC_NUMERIC, "C");

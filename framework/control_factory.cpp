@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,7 +11,6 @@
 
 #include "framework/combo_box.h"
 #include "framework/flat_button.h"
-#include "framework/group_box.h"
 #include "framework/resources.h"
 
 namespace {
@@ -124,7 +124,7 @@ QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent, const 
             return radio;
         }
         case ControlKind::GroupBox: {
-            auto* group = new ClassicGroupBox(text, parent);
+            auto* group = new QGroupBox(text, parent);
             group->setFocusPolicy(Qt::NoFocus);
             return group;
         }

@@ -421,44 +421,71 @@ void CDialog::ApplyColorsTo(const Entry& entry) {
     if (entry.adopted)
         return;  // a control class of its own paints itself
     QWidget* w = entry.widget;
-    const CtlColorKind kind = ColorKindOf(w);
-    const CtlColor answer = OnCtlColor(w, kind);
-    const QPalette base = QApplication::palette();
-    QPalette palette = base;
-    auto* edit = qobject_cast<QLineEdit*>(w);
+    const bool edit = qobject_cast<QLineEdit*>(w) != nullptr;
+    const PaletteRecipe recipe{ColorKindOf(w), edit, OnCtlColor(w, ColorKindOf(w)),
+                               QApplication::palette().cacheKey()};
+    if (recipe.kind == CtlColorKind::Static)
+        w->setAutoFillBackground(!edit && FillsBackground(recipe.answer));
+    w->setPalette(PaletteFor(recipe));
+}
 
+bool CDialog::PaletteRecipe::operator==(const PaletteRecipe& other) const {
+    return kind == other.kind && edit == other.edit && base == other.base &&
+           answer.brush == other.answer.brush && answer.brushColor == other.answer.brushColor &&
+           answer.textColor == other.answer.textColor &&
+           answer.textBackground == other.answer.textBackground &&
+           answer.transparent == other.answer.transparent;
+}
+
+// A static control fills its background unless its brush is hollow with
+// nothing opaque drawn behind its text.
+bool CDialog::FillsBackground(const CtlColor& answer) {
+    return answer.brush != CtlColor::Brush::Hollow ||
+           (!answer.transparent && answer.textBackground.has_value());
+}
+
+// Most of a window's controls get the same answer; each palette is made once
+// and shared by the controls that answer alike.
+const QPalette& CDialog::PaletteFor(const PaletteRecipe& recipe) {
+    for (const auto& [made, palette] : palettes_)
+        if (made == recipe)
+            return palette;
+    const CtlColor& answer = recipe.answer;
+    QPalette palette = QApplication::palette();
     if (answer.textColor) {
         palette.setColor(QPalette::WindowText, *answer.textColor);
         palette.setColor(QPalette::Text, *answer.textColor);
         palette.setColor(QPalette::ButtonText, *answer.textColor);
     }
-    if (kind == CtlColorKind::Static) {
+    if (recipe.kind == CtlColorKind::Static) {
         // What shows behind the control: the brush, or the text background
         // when that is drawn opaque over a hollow brush, or the window.
-        QColor fill = base.color(QPalette::Window);
-        bool autoFill = true;
+        QColor fill = palette.color(QPalette::Window);
         if (answer.brush == CtlColor::Brush::Solid)
             fill = answer.brushColor;
-        if (answer.brush == CtlColor::Brush::Hollow) {
-            if (!answer.transparent && answer.textBackground)
-                fill = *answer.textBackground;
-            else
-                autoFill = false;
-        }
-        palette.setColor(QPalette::Window, autoFill ? fill : QColor(Qt::transparent));
-        palette.setColor(QPalette::Base, autoFill ? fill : QColor(Qt::transparent));
-        palette.setColor(QPalette::Button, autoFill ? fill : QColor(Qt::transparent));
-        w->setAutoFillBackground(autoFill && !edit);
-    } else if (kind == CtlColorKind::Edit) {
+        if (answer.brush == CtlColor::Brush::Hollow && FillsBackground(answer))
+            fill = *answer.textBackground;
+        if (!FillsBackground(answer))
+            fill = Qt::transparent;
+        palette.setColor(QPalette::Window, fill);
+        palette.setColor(QPalette::Base, fill);
+        palette.setColor(QPalette::Button, fill);
+    } else if (recipe.kind == CtlColorKind::Edit) {
         if (answer.brush == CtlColor::Brush::Solid)
             palette.setColor(QPalette::Base, answer.brushColor);
         if (answer.brush == CtlColor::Brush::Hollow)
             palette.setColor(QPalette::Base, Qt::transparent);
-    } else if (kind == CtlColorKind::Button) {
+    } else if (recipe.kind == CtlColorKind::Button) {
         if (answer.brush == CtlColor::Brush::Solid)
             palette.setColor(QPalette::Button, answer.brushColor);
     }
-    w->setPalette(palette);
+    // A handler whose colours keep changing must not make the list grow
+    // without end.
+    constexpr std::size_t kMostPalettes = 16;
+    if (palettes_.size() == kMostPalettes)
+        palettes_.erase(palettes_.begin());
+    palettes_.emplace_back(recipe, palette);
+    return palettes_.back().second;
 }
 
 void CDialog::keyPressEvent(QKeyEvent* event) {

@@ -11,8 +11,10 @@
 // OnCtlColor().
 
 #include <QDialog>
+#include <QPalette>
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "framework/ctl_color.h"
@@ -137,7 +139,18 @@ private:
     void CreateControls();
     void StackControls();
     void WireNotifications(QWidget* widget);
+    // What a control's palette is made from: its kind, whether it is a line
+    // edit, the colour handler's answer and the application palette.
+    struct PaletteRecipe {
+        CtlColorKind kind;
+        bool edit;
+        CtlColor answer;
+        qint64 base;
+        bool operator==(const PaletteRecipe& other) const;
+    };
     void ApplyColorsTo(const Entry& entry);
+    static bool FillsBackground(const CtlColor& answer);
+    const QPalette& PaletteFor(const PaletteRecipe& recipe);
     void OnFocusIn(QWidget* control);
     void OnFocusOut(QWidget* control, QFocusEvent* event);
     void ApplyTabOrder();
@@ -147,6 +160,7 @@ private:
     std::vector<Entry> controls_;
     std::vector<MapEntry> messageMap_;
     std::vector<QButtonGroup*> radioGroups_;
+    std::vector<std::pair<PaletteRecipe, QPalette>> palettes_;  // made so far
     int exchangeDepth_ = 0;
     bool modal_ = false;
     bool created_ = false;

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "framework/classic_style.h"
+
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
+
+namespace {
+
+// An etched group-box frame: a dark outline, and a light one a pixel below
+// and to the right of it.
+void DrawEtchedFrame(QPainter* p, const QRect& r, const QPalette& palette) {
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    const int right = x + w - 1, bottom = y + h - 1;
+    const QColor dark = palette.color(QPalette::Dark);
+    const QColor light = palette.color(QPalette::Light);
+    p->fillRect(x, y, w - 1, 1, dark);
+    p->fillRect(x, bottom - 1, w - 1, 1, dark);
+    p->fillRect(x, y, 1, h - 1, dark);
+    p->fillRect(right - 1, y, 1, h - 1, dark);
+    p->fillRect(x + 1, y + 1, w - 3, 1, light);
+    p->fillRect(x + 1, y + 2, 1, h - 4, light);
+    p->fillRect(x, bottom, w, 1, light);
+    p->fillRect(right, y, 1, h - 1, light);
+}
+
+// A sunken field's two-pixel edge: dark over light outside, shadow over
+// the window colour inside; the top and left edges over the bottom and
+// right ones.
+void DrawSunkenEdge(QPainter* p, const QRect& r, const QPalette& palette) {
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    p->fillRect(x, y, 1, h - 1, palette.color(QPalette::Dark));
+    p->fillRect(x, y, w - 1, 1, palette.color(QPalette::Dark));
+    p->fillRect(x, y + h - 1, w, 1, palette.color(QPalette::Light));
+    p->fillRect(x + w - 1, y, 1, h, palette.color(QPalette::Light));
+    p->fillRect(x + 1, y + 1, 1, h - 3, palette.color(QPalette::Shadow));
+    p->fillRect(x + 1, y + 1, w - 3, 1, palette.color(QPalette::Shadow));
+    p->fillRect(x + 1, y + h - 2, w - 2, 1, palette.color(QPalette::Window));
+    p->fillRect(x + w - 2, y + 1, 1, h - 2, palette.color(QPalette::Window));
+}
+
+}  // namespace
+
+ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
+
+void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    // Strips stand for the style's lines only where a pixel is a pixel.
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    const bool plain = painter->device() && painter->device()->devicePixelRatio() == 1.0 &&
+                       painter->transform().type() <= QTransform::TxTranslate;
+    if (frame && plain) {
+        const QRect& r = frame->rect;
+        if (element == PE_FrameGroupBox && !(frame->features & QStyleOptionFrame::Flat) &&
+            frame->lineWidth == 1 && frame->midLineWidth == 0 && r.width() >= 4 &&
+            r.height() >= 4) {
+            DrawEtchedFrame(painter, r, frame->palette);
+            return;
+        }
+        if (element == PE_FrameLineEdit && r.width() > 4 && r.height() > 4) {
+            DrawSunkenEdge(painter, r, frame->palette);
+            return;
+        }
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}

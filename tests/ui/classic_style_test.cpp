@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// The program's style lays frames down as strips; every widget must look
+// exactly as under Qt's Windows style, which strokes them.
+#include "framework/classic_style.h"
+
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QStyleFactory>
+#include <memory>
+
+#include "framework/dialog_font.h"
+
+namespace {
+
+QImage Drawn(QWidget& widget, QStyle* style, const QSize& size, const QPalette& palette,
+             bool enabled) {
+    widget.setStyle(style);
+    widget.setFont(DialogFont("宋体", 9, 1.0));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+    widget.setEnabled(enabled);
+    widget.resize(size);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+}  // namespace
+
+TEST(ClassicStyle, GroupBoxesAndFieldsLookExactlyAsUnderTheWindowsStyle) {
+    ClassicStyle classic;
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("Windows")));
+    ASSERT_TRUE(windows);
+    QPalette coloured;
+    coloured.setColor(QPalette::Window, QColor(160, 180, 240));
+    coloured.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    coloured.setColor(QPalette::Base, QColor(255, 255, 200));
+    for (QSize size : {QSize(270, 90), QSize(60, 21), QSize(5, 5), QSize(3, 3), QSize(2, 2)})
+        for (const QPalette& palette : {QPalette(), coloured})
+            for (bool enabled : {true, false}) {
+                const std::string what = std::to_string(size.width()) + "x" +
+                                         std::to_string(size.height()) +
+                                         (enabled ? "" : " disabled");
+                for (const QString& title : {QStringLiteral("计算结果"), QString()}) {
+                    QGroupBox ours(title), theirs(title);
+                    EXPECT_EQ(Drawn(ours, &classic, size, palette, enabled),
+                              Drawn(theirs, windows.get(), size, palette, enabled))
+                        << "group box " << title.toStdString() << " " << what;
+                }
+                for (bool readOnly : {false, true}) {
+                    QLineEdit ours(QStringLiteral("2.4")), theirs(QStringLiteral("2.4"));
+                    ours.setReadOnly(readOnly);
+                    theirs.setReadOnly(readOnly);
+                    EXPECT_EQ(Drawn(ours, &classic, size, palette, enabled),
+                              Drawn(theirs, windows.get(), size, palette, enabled))
+                        << "field " << what << (readOnly ? " read-only" : "");
+                }
+            }
+}
