@@ -421,16 +421,17 @@ void CDialog::ApplyColorsTo(const Entry& entry) {
     if (entry.adopted)
         return;  // a control class of its own paints itself
     QWidget* w = entry.widget;
-    const bool edit = qobject_cast<QLineEdit*>(w) != nullptr;
-    const PaletteRecipe recipe{ColorKindOf(w), edit, OnCtlColor(w, ColorKindOf(w)),
-                               QApplication::palette().cacheKey()};
-    if (recipe.kind == CtlColorKind::Static)
+    const CtlColorKind kind = ColorKindOf(w);
+    const PaletteRecipe recipe{kind, OnCtlColor(w, kind), QApplication::palette().cacheKey()};
+    if (kind == CtlColorKind::Static) {
+        const bool edit = qobject_cast<QLineEdit*>(w) != nullptr;
         w->setAutoFillBackground(!edit && FillsBackground(recipe.answer));
+    }
     w->setPalette(PaletteFor(recipe));
 }
 
 bool CDialog::PaletteRecipe::operator==(const PaletteRecipe& other) const {
-    return kind == other.kind && edit == other.edit && base == other.base &&
+    return kind == other.kind && base == other.base &&
            answer.brush == other.answer.brush && answer.brushColor == other.answer.brushColor &&
            answer.textColor == other.answer.textColor &&
            answer.textBackground == other.answer.textBackground &&

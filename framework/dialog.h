@@ -139,11 +139,10 @@ private:
     void CreateControls();
     void StackControls();
     void WireNotifications(QWidget* widget);
-    // What a control's palette is made from: its kind, whether it is a line
-    // edit, the colour handler's answer and the application palette.
+    // What a control's palette is made from: its kind, the colour handler's
+    // answer and the application palette.
     struct PaletteRecipe {
         CtlColorKind kind;
-        bool edit;
         CtlColor answer;
         qint64 base;
         bool operator==(const PaletteRecipe& other) const;
