@@ -28,8 +28,16 @@ PathDifferences ComputePathDifferences(const PathDifferenceInput& in) {
     const double m1 = in.sourceOffset, m2 = in.receiverOffset;
     const double half = static_cast<float>(double{in.barrierLength} * 0.5);
 
+    // Sound arrives directly when the barrier's top is not above the sight
+    // line S-P where it crosses the barrier (a wall lower than the source
+    // still blocks a line that falls towards a low receiver; one higher than
+    // the source may still pass below a line that rises towards a high one),
+    // or when the source or the receiver lies beyond an end of the barrier.
+    // Source and receiver at one height keep the plain comparison, so that
+    // no division by d1 + d2 enters it.
+    const double sightLine = h2 == h1 ? h1 : h1 + (h2 - h1) * d1 / (d1 + d2);
     PathDifferences result;
-    if (H <= h1 || m1 >= half || m2 >= half) {
+    if (H <= sightLine || m1 >= half || m2 >= half) {
         result.direct = true;
         return result;
     }

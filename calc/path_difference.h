@@ -39,9 +39,10 @@ struct PathLengths {
 };
 
 struct PathDifferences {
-    // The barrier does not rise above the source, or the source or the
-    // receiver lies beyond the barrier's half length: sound arrives directly,
-    // the three differences are 0 and no path length is computed.
+    // The barrier's top is not above the straight line S-P where that line
+    // crosses the barrier, or the source or the receiver lies beyond the
+    // barrier's half length: sound arrives directly, the three differences
+    // are 0 and no path length is computed.
     bool direct = false;
     float delta1 = 0, delta2 = 0, delta3 = 0;
     std::optional<PathLengths> paths;

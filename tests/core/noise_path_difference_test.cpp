@@ -18,6 +18,17 @@ PathDifferenceInput With(float PathDifferenceInput::*field, float value) {
     return in;
 }
 
+// Barrier height H between a source at h1 and a receiver at h2, each d from
+// the barrier, with the window's start-up length and offsets.
+PathDifferenceInput Sight(float H, float h1, float h2, float d) {
+    PathDifferenceInput in;
+    in.barrierHeight = H;
+    in.sourceHeight = h1;
+    in.receiverHeight = h2;
+    in.sourceDist = in.receiverDist = d;
+    return in;
+}
+
 // S-P and the three detours as shown; S-P is blank when the sound arrives directly.
 std::string Shown(const PathDifferences& r) {
     return (r.paths ? FormatFloat(r.paths->direct) : "") + " " + FormatFloat(r.delta1) + " " +
@@ -41,6 +52,26 @@ TEST(PathDifference, EveryCase) {
          " 0 0 0"},
         {"receiver_above_barrier_still_computed", With(&PathDifferenceInput::receiverHeight, 5),
          false, "8.77496 0.157766 1.14758 1.51678"},
+        // The barrier is tested against the sight line where it crosses the
+        // barrier, h1 + (h2 - h1) d1 / (d1 + d2). A 3 m wall halfway between a
+        // source at 3 m and a receiver at 1.2 m 80 m away (sight line 2.1 m)
+        // blocks, and 1 cm more wall changes little.
+        {"wall_as_high_as_source_blocks_falling_line", Sight(3, 3, 1.2f, 40), false,
+         "80.0452 0.0202255 0.155914 0.155914"},
+        {"wall_above_source_blocks_falling_line", Sight(3.01f, 3, 1.2f, 40), false,
+         "80.0452 0.0206833 0.155914 0.155914"},
+        // A 2 m barrier halfway between a source at 1 m and a receiver at
+        // 10 m (sight line 5.5 m) gives no attenuation.
+        {"barrier_below_rising_line", Sight(2, 1, 10, 5), true, " 0 0 0"},
+        // Receiver side: the line rises over the barrier, or just meets its top.
+        {"receiver_sees_over_barrier", With(&PathDifferenceInput::receiverHeight, 10), true,
+         " 0 0 0"},
+        {"barrier_top_on_sight_line", Sight(6, 2, 10, 4), true, " 0 0 0"},
+        {"barrier_top_above_sight_line", Sight(6.5f, 2, 10, 4), false,
+         "11.4891 0.0224795 1.01529 1.01529"},
+        // Source and receiver at one height: direct up to the barrier's top.
+        {"level_line_at_barrier_top", Sight(4, 4, 4, 4), true, " 0 0 0"},
+        {"level_line_above_barrier_top", Sight(4, 4.01f, 4.01f, 4), true, " 0 0 0"},
     };
     for (const auto& c : cases) {
         const PathDifferences r = ComputePathDifferences(c.in);
@@ -70,10 +101,17 @@ TEST(PathDifference, AgreesWithGeometryInSpace) {
     std::uniform_real_distribution<float> height(0, 5), rise(0.1f, 10), across(0.5f, 50),
         length(1, 100), along(0, 0.99f), toss(0, 1);
     for (int i = 0; i < 2000; ++i) {
-        const float h1 = height(random);
-        PathDifferenceInput in{h1 + rise(random),  h1,
-                               2 * height(random), across(random),
-                               across(random),     length(random)};
+        PathDifferenceInput in;
+        in.sourceHeight = height(random);
+        in.receiverHeight = 2 * height(random);
+        in.sourceDist = across(random);
+        in.receiverDist = across(random);
+        in.barrierLength = length(random);
+        // A barrier that rises above the sight line S-P where it crosses.
+        const double sight = in.sourceHeight + (in.receiverHeight - in.sourceHeight) *
+                                                   in.sourceDist /
+                                                   (double{in.sourceDist} + in.receiverDist);
+        in.barrierHeight = static_cast<float>(sight) + rise(random);
         in.sourceOffset = along(random) * in.barrierLength / 2;
         in.receiverOffset = along(random) * in.barrierLength / 2;
         in.sameSide = toss(random) < 0.5f;
