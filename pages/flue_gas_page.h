@@ -21,14 +21,14 @@ public:
     float m_fAsh = 0;          // A, %
     float m_fDustShare = 0;    // d, % of the ash
     float m_fCombustible = 0;  // Cfh, % of the dust
-    float m_fSo2Limit = 0;     // mg/L
-    float m_fDustLimit = 0;    // mg/L
+    float m_fSo2Limit = 0;     // mg/m^3
+    float m_fDustLimit = 0;    // mg/m^3
     QString m_strFuel;         // the list's text; the computation reads the index
 
     // Results.
     float m_fFlueGasVolume = 0;    // 10^4 Nm³
-    int m_nSo2InitConc = 0;        // mg/L
-    int m_nDustInitConc = 0;       // mg/L
+    int m_nSo2InitConc = 0;        // mg/m^3
+    int m_nDustInitConc = 0;       // mg/m^3
     float m_fSo2Emission = 0;      // t
     float m_fDustEmission = 0;     // t
     float m_fSo2StdEmission = 0;   // t
