@@ -9,7 +9,9 @@ namespace {
 using enum AcceleratorKeyKind;
 
 // The decibel calculator's buttons: "1" is 1050, "0" is 1051, "2" to "9" are
-// 1053 to 1060 (the ids are not in digit order).
+// 1053 to 1060 (the ids are not in digit order). The operator characters
+// typed on the main keyboard act as the keypad's, for keyboards without a
+// keypad: dropping them would turn 85+85= into 8585.
 constexpr AcceleratorEntry kDecibelCalculatorTable[] = {
     {Character, '0', 1051},   {VirtualKey, 0x60, 1051},  // 0
     {VirtualKey, 0x31, 1050}, {VirtualKey, 0x61, 1050},  // 1
@@ -27,6 +29,8 @@ constexpr AcceleratorEntry kDecibelCalculatorTable[] = {
     {VirtualKey, 0x0D, 1065},                            // Enter: equals
     {VirtualKey, 0x08, 1061},                            // Backspace
     {VirtualKey, 0x0C, 1062},                            // Clear (keypad 5, Num Lock off): CE
+    {Character, '+', 1063},   {Character, '-', 1064},    // main keyboard's + and -
+    {Character, '=', 1065},   {Character, '.', 1052},    // main keyboard's = and .
 };
 
 constexpr Qt::KeyboardModifiers kBlockingModifiers =

@@ -4,7 +4,8 @@
 // either a typed character or a virtual key, numbered as the classic desktop
 // numbers its keys (0x31-0x39 the main keyboard's 1-9, 0x60-0x69 the keypad's
 // 0-9, 0x6B keypad +, 0x6D keypad -, 0x6E keypad decimal point, 0x0D Enter,
-// 0x08 Backspace, 0x0C Clear). No entry here takes Shift, Ctrl or Alt.
+// 0x08 Backspace, 0x0C Clear). No entry here takes Ctrl or Alt; a character
+// entry matches whatever keys type it (Shift+= types "+").
 
 #include <QtCore/qnamespace.h>
 

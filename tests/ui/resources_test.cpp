@@ -199,7 +199,9 @@ TEST(ResourceAccelerators, DecibelCalculatorKeys) {
         {Qt::Key_0, none, "0", 1051},     {Qt::Key_0, shift, "0", 1051},  // AZERTY
         {Qt::Key_5, pad, "5", 1056},      {Qt::Key_Comma, pad, ",", 1052},
         {Qt::Key_Enter, pad, "\r", 1065}, {Qt::Key_Clear, pad, "", 1062},
-        {Qt::Key_Plus, shift, "+", 0},    {Qt::Key_1, Qt::ControlModifier, "1", 0},
+        {Qt::Key_Plus, shift, "+", 1063}, {Qt::Key_Minus, none, "-", 1064},
+        {Qt::Key_Equal, none, "=", 1065}, {Qt::Key_Period, none, ".", 1052},
+        {Qt::Key_Slash, none, "/", 0},    {Qt::Key_1, Qt::ControlModifier, "1", 0},
     };
     for (const auto& [key, modifiers, text, command] : rows) {
         EXPECT_EQ(AcceleratorCommand(kDecibelCalculatorAccelerators, key, modifiers,

@@ -112,6 +112,8 @@ KeyStroke KeyOfName(const QString& name) {
         {"NumPlus", {Qt::Key_Plus, true, QStringLiteral("+")}},
         {"NumMinus", {Qt::Key_Minus, true, QStringLiteral("-")}},
         {"NumDecimal", {Qt::Key_Period, true, QStringLiteral(".")}},
+        // The copy shortcut: C with Ctrl held types the control character.
+        {"Ctrl+C", {Qt::Key_C, false, QStringLiteral("\x03"), Qt::ControlModifier}},
     };
     for (const auto& [keyName, stroke] : named)
         if (name == QLatin1String(keyName))

@@ -58,10 +58,10 @@ constexpr std::array<VerbInfo, 23> kVerbs{{
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
                                                        "decibel", "lp1",  "path"};
 
-constexpr std::array<std::string_view, 22> kKeyNames{
-    "Enter", "Escape", "Backspace", "Delete",  "Tab",      "Shift+Tab", "Space", "F1",
-    "Clear", "Num0",   "Num1",      "Num2",    "Num3",     "Num4",      "Num5",  "Num6",
-    "Num7",  "Num8",   "Num9",      "NumPlus", "NumMinus", "NumDecimal"};
+constexpr std::array<std::string_view, 23> kKeyNames{
+    "Enter", "Escape", "Backspace", "Delete",  "Tab",      "Shift+Tab",  "Space", "F1",
+    "Clear", "Num0",   "Num1",      "Num2",    "Num3",     "Num4",       "Num5",  "Num6",
+    "Num7",  "Num8",   "Num9",      "NumPlus", "NumMinus", "NumDecimal", "Ctrl+C"};
 
 // A wait longer than ten minutes is a typing error, not a scenario.
 constexpr int kLongestWait = 600000;
