@@ -31,10 +31,13 @@ struct FlueGasInput {
     float ash = 11.98f;         // A, ash content (%), coal only
     float dustShare = 20;       // d, dust as a percentage of the ash (%), coal only
     float combustible = 20;     // Cfh, combustibles in the dust (%), coal only
-    float so2Limit = 500;       // SO2 standard concentration (mg/L)
-    float dustLimit = 100;      // dust standard concentration (mg/L)
+    float so2Limit = 500;       // SO2 standard concentration (mg/m^3)
+    float dustLimit = 100;      // dust standard concentration (mg/m^3)
     float oilGasFactor = 1.4f;  // flue gas per tonne of oil (10^4 Nm³/t)
 };
+
+// Dust of burnt oil: 1/680 t per t of oil (a double constant).
+inline constexpr double kOilDustPerTonne = 0.0014705882352941176;
 
 // The page's start-up inputs with the presets of the given fuel applied.
 FlueGasInput DefaultFlueGasInput(FuelKind fuel = FuelKind::Oil);
@@ -54,7 +57,7 @@ struct FlueGasResult {
     double flueGasVolume = 0;
     double so2Emission = 0;
     double dustEmission = 0;
-    // Concentrations in the untreated gas (mg/L), truncated toward zero,
+    // Concentrations in the untreated gas (mg/m^3), truncated toward zero,
     // clamped to the int range, NaN as 0. Only computed when the volume is
     // positive; otherwise 0 and the flag is false.
     bool concentrationsComputed = false;
@@ -126,6 +129,10 @@ double SolveProtectionDistance(const ProtectionCoefficients& c, double Qc, doubl
 // receives the coefficients of the last lookup that found a row.
 double ComputeProtectionDistance(double Qc, double Cm, double S, double windSpeed,
                                  EnterpriseClass cls, ProtectionCoefficients* used = nullptr);
+
+// The equivalent radius r = (S / π)^0.5 (m) of a production unit of area S
+// (m²), with the formula's π = 3.14159.
+double EquivalentRadius(double S);
 
 // The distance raised to the standard's steps (m): up to 50 gives 50, up to
 // 100 gives 100, up to 1000 the next multiple of 100 above it (1000 gives

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc/air_forms.h"
 
+#include <string_view>
+
 #include "text/number_text.h"
 
 namespace {
@@ -25,15 +27,15 @@ FieldTable FlueGasFieldTable() {
          .start = static_cast<double>(s.fuel),
          .choices = {{"oil", "油"}, {"coal", "煤"}}},
         {1028, "use", F, In, "yearly consumption B", "t", s.annualUse},
-        {1029, "so2-limit", F, In, "SO2 standard concentration", "mg/L", s.so2Limit},
-        {1030, "dust-limit", F, In, "dust standard concentration", "mg/L", s.dustLimit},
+        {1029, "so2-limit", F, In, "SO2 standard concentration", "mg/m^3", s.so2Limit},
+        {1030, "dust-limit", F, In, "dust standard concentration", "mg/m^3", s.dustLimit},
         {1031, "sulphur", F, In, "sulphur content S", "%", s.sulphur},
         {1032, "ash", F, In, "ash content A (coal)", "%", s.ash},
         {1033, "dust-share", F, In, "dust as a share of the ash d (coal)", "%", s.dustShare},
         {1034, "combustible", F, In, "combustibles in the dust Cfh (coal)", "%", s.combustible},
         {1036, "volume", F, Out, "yearly flue-gas volume V", "10^4 Nm^3", 0.0},
-        {1021, "so2-conc", I, Out, "SO2 concentration in the untreated gas", "mg/L", 0.0},
-        {1022, "dust-conc", I, Out, "dust concentration in the untreated gas", "mg/L", 0.0},
+        {1021, "so2-conc", I, Out, "SO2 concentration in the untreated gas", "mg/m^3", 0.0},
+        {1022, "dust-conc", I, Out, "dust concentration in the untreated gas", "mg/m^3", 0.0},
         {1015, "so2", F, Out, "yearly SO2 emission", "t", 0.0},
         {1016, "dust", F, Out, "yearly dust emission", "t", 0.0},
         {1017, "so2-std", F, Out, "yearly SO2 emission at the standard", "t", 0.0},
@@ -63,6 +65,27 @@ Answer<FlueGasFields> RunFlueGas(const FlueGasPageInput& in) {
         return {};  // no fuel chosen: the fields are only put out again
     return {.result = StoreFlueGasResult(ComputeFlueGas(*fuel, in))};
 }
+
+namespace {
+// Ash, its dust share and the combustibles enter only the coal formulas.
+bool FlueGasInputTakesPart(const FlueGasPageInput& in, std::string_view input) {
+    const bool coalOnly = input == "ash" || input == "dust-share" || input == "combustible";
+    return !coalOnly || FuelKindFromIndex(in.fuel) != FuelKind::Oil;
+}
+
+// The emission factors the fuel's formulas used, as single-precision figures
+// show: flue gas per tonne, and for oil its dust per tonne.
+std::vector<RecordLine> FlueGasWorkings(const FlueGasPageInput& in, const FlueGasFields&) {
+    const bool oil = FuelKindFromIndex(in.fuel) == FuelKind::Oil;
+    std::vector<RecordLine> lines = {{"每吨燃料的烟气量", "V/B",
+                                      vek::text::FormatFloat(oil ? in.oilGasFactor : 1.0f),
+                                      "万标立方米/吨"}};
+    if (oil)
+        lines.push_back({"燃油的烟尘排放系数", "G(烟尘)/B",
+                         vek::text::FormatFloat(static_cast<float>(kOilDustPerTonne)), "吨/吨"});
+    return lines;
+}
+}  // namespace
 
 const CalculatorDef<FlueGasPageInput, FlueGasFields>& FlueGasCalculator() {
     using P = FlueGasPageInput;
@@ -99,21 +122,23 @@ const CalculatorDef<FlueGasPageInput, FlueGasFields>& FlueGasCalculator() {
                                 "年削减量=年排放量-达标年排放量（不足0时为0）"},
                    .labels = {{"fuel", "原料", "", "", {"油", "煤"}},
                               {"use", "年用量", "B", "吨"},
-                              {"so2-limit", "SO2达标浓度", "", "mg/L"},
-                              {"dust-limit", "烟尘达标浓度", "", "mg/L"},
+                              {"so2-limit", "SO2达标浓度", "", "mg/m^3"},
+                              {"dust-limit", "烟尘达标浓度", "", "mg/m^3"},
                               {"sulphur", "含硫分", "S", "%"},
                               {"ash", "灰分", "A", "%"},
                               {"dust-share", "烟尘", "d", "%"},
                               {"combustible", "烟尘中可燃物", "Cfh", "%"},
                               {"volume", "年废气排放量", "V", "万标立方米"},
-                              {"so2-conc", "SO2初始浓度", "", "mg/L"},
-                              {"dust-conc", "烟尘初始浓度", "", "mg/L"},
+                              {"so2-conc", "SO2初始浓度", "", "mg/m^3"},
+                              {"dust-conc", "烟尘初始浓度", "", "mg/m^3"},
                               {"so2", "SO2年排放量", "G(SO2)", "吨"},
                               {"dust", "烟尘年排放量", "G(烟尘)", "吨"},
                               {"so2-std", "SO2达标年排放量", "", "吨"},
                               {"dust-std", "烟尘达标年排放量", "", "吨"},
                               {"so2-reduction", "SO2年削减量", "", "吨"},
                               {"dust-reduction", "烟尘年削减量", "", "吨"}}},
+        .takesPart = FlueGasInputTakesPart,
+        .workings = FlueGasWorkings,
     };
     return def;
 }
@@ -178,17 +203,29 @@ EnterpriseClass ClassOf(const ProtectionPageInput& in) {
 }
 }  // namespace
 
+namespace {
+// The coefficients a computation used; none when it found no line (every
+// line of the table has A of at least 80, so A = 0 was never looked up).
+std::optional<ProtectionCoefficients> Found(const ProtectionCoefficients& used) {
+    if (used.A == 0)
+        return std::nullopt;
+    return used;
+}
+}  // namespace
+
 Answer<ProtectionDistanceResult> RunProtectionDistance(const ProtectionPageInput& in) {
+    ProtectionCoefficients used;
     const double L =
-        ComputeProtectionDistance(in.emission, in.limit, in.area, in.windSpeed, ClassOf(in));
-    return {.result =
-                ProtectionDistanceResult{.distance = L, .graded = GradeProtectionDistance(L)}};
+        ComputeProtectionDistance(in.emission, in.limit, in.area, in.windSpeed, ClassOf(in), &used);
+    return {.result = ProtectionDistanceResult{
+                .distance = L, .graded = GradeProtectionDistance(L), .coefficients = Found(used)}};
 }
 
 Answer<FugitiveEmissionResult> RunFugitiveEmission(const ProtectionPageInput& in) {
+    ProtectionCoefficients used;
     const double Qc =
-        ComputeFugitiveEmission(in.distance, in.limit, in.area, in.windSpeed, ClassOf(in));
-    return {.result = FugitiveEmissionResult{.emission = Qc}};
+        ComputeFugitiveEmission(in.distance, in.limit, in.area, in.windSpeed, ClassOf(in), &used);
+    return {.result = FugitiveEmissionResult{.emission = Qc, .coefficients = Found(used)}};
 }
 
 namespace {
@@ -220,6 +257,34 @@ RecordText ProtectionRecord(std::vector<const char*> steps) {
                 {"graded", "提级后距离", "", "m"}}};
 }
 
+// Only the radio group shown for the stack choice decides the class: the
+// reaction group without a stack, the stack-share group with one.
+bool ProtectionInputTakesPart(const ProtectionPageInput& in, std::string_view input) {
+    if (input == "reaction")
+        return in.stack != 0;
+    if (input == "stack-share")
+        return in.stack == 0;
+    return true;
+}
+
+// What a reviewer checks against the standard's table: the coefficients
+// looked up, the equivalent radius and the class of the enterprise.
+std::vector<RecordLine> ProtectionWorkings(const ProtectionPageInput& in,
+                                           const std::optional<ProtectionCoefficients>& used) {
+    using vek::text::FormatFloat;
+    std::vector<RecordLine> lines;
+    if (used)
+        lines = {{"计算系数", "A", FormatFloat(used->A), ""},
+                 {"计算系数", "B", FormatFloat(used->B), ""},
+                 {"计算系数", "C", FormatFloat(used->C), ""},
+                 {"计算系数", "D", FormatFloat(used->D), ""}};
+    lines.push_back(
+        {"生产单元的等效半径", "r", vek::text::FormatDouble(EquivalentRadius(in.area)), "m"});
+    static constexpr const char* kClassNames[] = {"I", "II", "III"};
+    lines.push_back({"工业企业类别", "", kClassNames[static_cast<int>(ClassOf(in))], ""});
+    return lines;
+}
+
 // The page's fields before the input of the chosen direction.
 std::vector<Slot<ProtectionPageInput>> ProtectionSlots(Slot<ProtectionPageInput> given) {
     using P = ProtectionPageInput;
@@ -248,6 +313,9 @@ const CalculatorDef<ProtectionPageInput, ProtectionDistanceResult>& ProtectionDi
         .record = ProtectionRecord(
             {"卫生防护距离在100m以内时，级差为50m；超过100m，但小于或等于1000m时，级差为100m；"
              "超过1000m以上，级差为200m。"}),
+        .takesPart = ProtectionInputTakesPart,
+        .workings = [](const P& in,
+                       const R& out) { return ProtectionWorkings(in, out.coefficients); },
     };
     return def;
 }
@@ -263,6 +331,9 @@ const CalculatorDef<ProtectionPageInput, FugitiveEmissionResult>& FugitiveEmissi
         .results = {{"emission", &R::emission}},
         .run = RunFugitiveEmission,
         .record = ProtectionRecord({}),
+        .takesPart = ProtectionInputTakesPart,
+        .workings = [](const P& in,
+                       const R& out) { return ProtectionWorkings(in, out.coefficients); },
     };
     return def;
 }

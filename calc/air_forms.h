@@ -2,6 +2,8 @@
 #pragma once
 // The four air-quality pages: their fields and their calculators.
 
+#include <optional>
+
 #include "calc/air.h"
 #include "calc/calculator.h"
 
@@ -29,13 +31,17 @@ struct ProtectionPageInput : ProtectionDistanceInput {
     int pollutant = 0;
 };
 
+// Each direction's result with the coefficients of its last lookup (none
+// when no line of the table applies), which its record shows.
 struct ProtectionDistanceResult {
     double distance = 0;  // L (m)
     int graded = 0;       // raised to the standard's steps (m)
+    std::optional<ProtectionCoefficients> coefficients = std::nullopt;
 };
 
 struct FugitiveEmissionResult {
     double emission = 0;  // Qc (kg/h)
+    std::optional<ProtectionCoefficients> coefficients = std::nullopt;
 };
 
 FieldTable ProtectionFieldTable();

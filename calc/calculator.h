@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -136,6 +137,13 @@ struct CalculatorDef {
     std::vector<Slot<Out>> results;  // in the window's exchange order
     Answer<Out> (*run)(const In& in);
     RecordText record = {};  // title, formulas and field labels of its records
+    // Whether an input takes part in the computation its values describe (a
+    // coal-only figure does not when oil burns); one that does not is left
+    // out of the record. None: every input takes part.
+    bool (*takesPart)(const In& in, std::string_view input) = nullptr;
+    // The values between the inputs and the results that a reviewer checks
+    // (the coefficients looked up, the terms of the formula), as displayed.
+    std::vector<RecordLine> (*workings)(const In& in, const Out& out) = nullptr;
 };
 
 // The record of one run of a definition: the inputs it ran with and, unless
@@ -144,6 +152,8 @@ template <class In, class Out>
 CalcRecord MakeRecord(const CalculatorDef<In, Out>& def, const In& in, const Answer<Out>& answer) {
     std::vector<NamedValue> inputs, results;
     for (const Slot<In>& slot : def.inputs) {
+        if (def.takesPart && !def.takesPart(in, slot.name))
+            continue;
         SlotValue value = slot.get(in);
         // An input left unset is worked out from the input its field's
         // start-up note names (the second operand of "=" is the first again),
@@ -158,8 +168,11 @@ CalcRecord MakeRecord(const CalculatorDef<In, Out>& def, const In& in, const Ans
     if (answer.result)
         for (const Slot<Out>& slot : def.results)
             results.emplace_back(slot.name, slot.get(*answer.result));
-    return BuildRecord(def.record, def.table, inputs, results,
-                       answer.box ? answer.box->text : std::string(), answer.stopped);
+    CalcRecord record = BuildRecord(def.record, def.table, inputs, results,
+                                    answer.box ? answer.box->text : std::string(), answer.stopped);
+    if (answer.result && !answer.stopped && def.workings)
+        record.workings = def.workings(in, *answer.result);
+    return record;
 }
 
 // What is wrong with a definition: a slot naming no field of the table, a

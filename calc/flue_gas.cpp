@@ -6,8 +6,6 @@
 
 namespace {
 
-// Dust of oil: 1/680 t per t of oil (double).
-constexpr double kOilDustPerTonne = 0.0014705882352941176;
 // SO2 of coal: 1.6 % of the sulphur mass ratio, taken as a double.
 constexpr double kCoalSo2Factor = 0.016;
 

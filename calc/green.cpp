@@ -3,17 +3,23 @@
 
 #include <cmath>
 
+double GreenSpreadTerm(const GreenInput& in) {
+    return 10.0 * std::log10(in.wallArea / std::pow(double{in.distance}, 2));
+}
+
+double GreenRequiredSpreadTerm(const GreenInput& in) {
+    return ((double{in.level} + in.wallTL) + 11.0) - in.lp1;
+}
+
 float ComputeGreenLevel(const GreenInput& in) {
-    const double l = in.distance;
-    if (l == 0)
+    if (in.distance == 0)
         return 0;
-    const double spread = 10.0 * std::log10(in.wallArea / std::pow(l, 2));
-    return static_cast<float>(spread + ((double{in.lp1} - in.wallTL) - 11.0));
+    return static_cast<float>(GreenSpreadTerm(in) + ((double{in.lp1} - in.wallTL) - 11.0));
 }
 
 float ComputeGreenDistance(const GreenInput& in) {
     // The exponent uses the float 0.1f, as the level line's energies do.
-    const double x = (((double{in.level} + in.wallTL) + 11.0) - in.lp1) * static_cast<double>(0.1f);
+    const double x = GreenRequiredSpreadTerm(in) * static_cast<double>(0.1f);
     return static_cast<float>(std::pow(in.wallArea / std::pow(10.0, x), 0.5));
 }
 

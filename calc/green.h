@@ -17,6 +17,11 @@ struct GreenInput {
     float total = 0;       // dB, total of level and background
 };
 
+// The spreading term 10 lg(F / l^2) (dB) at in.distance, and the one the
+// level in.level requires, Lp3 + TL + 11 - Lp1.
+double GreenSpreadTerm(const GreenInput& in);
+double GreenRequiredSpreadTerm(const GreenInput& in);
+
 // Lp3 at in.distance; exactly 0 when the distance is exactly 0.
 float ComputeGreenLevel(const GreenInput& in);
 // The distance l at which the level in.level is reached.

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "calc/noise_forms.h"
 
+#include <cmath>
+
+#include "text/number_text.h"
+
 namespace {
 constexpr auto F = FieldKind::Float;
 constexpr auto D = FieldKind::Double;
@@ -37,12 +41,16 @@ FieldTable DecibelDifferenceFieldTable() {
 }
 
 namespace {
+constexpr const char* kDecibelTitle = "分贝计算器";
+constexpr const char* kLevelLabel = "声级";
+constexpr const char* kResultLabel = "计算结果";
+
 RecordText DecibelRecord(const char* formula) {
-    return {.title = "分贝计算器",
+    return {.title = kDecibelTitle,
             .formulas = {formula},
-            .labels = {{"level1", "声级", "L1", "dB"},
-                       {"level2", "声级", "L2", "dB"},
-                       {"result", "计算结果", "L", "dB"}}};
+            .labels = {{"level1", kLevelLabel, "L1", "dB"},
+                       {"level2", kLevelLabel, "L2", "dB"},
+                       {"result", kResultLabel, "L", "dB"}}};
 }
 
 double SecondOperand(const DecibelOperands& in) {
@@ -56,6 +64,22 @@ Answer<DecibelDisplay> RunDecibelSum(const DecibelOperands& in) {
 
 Answer<DecibelDisplay> RunDecibelDifference(const DecibelOperands& in) {
     return {.result = DecibelDisplay{DecibelDifference(in.level1, SecondOperand(in))}};
+}
+
+CalcRecord DecibelChainRecord(double first, std::span<const DecibelStep> steps, double result) {
+    using vek::text::FormatDouble;
+    const auto symbol = [](std::size_t i) { return "L" + std::to_string(i + 1); };
+    CalcRecord record;
+    record.title = kDecibelTitle;
+    std::string formula = "L=10*lg(10^(0.1*L1)";
+    record.inputs.push_back({kLevelLabel, symbol(0), FormatDouble(first), "dB"});
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        formula += std::string(steps[i].subtract ? "-" : "+") + "10^(0.1*" + symbol(i + 1) + ")";
+        record.inputs.push_back({kLevelLabel, symbol(i + 1), FormatDouble(steps[i].level), "dB"});
+    }
+    record.formulas.push_back(formula + ")");
+    record.results.push_back({kResultLabel, "L", FormatDouble(result), "dB"});
+    return record;
 }
 
 const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelSumCalculator() {
@@ -126,6 +150,22 @@ RecordText GreenRecord(std::vector<const char*> formulas) {
                        {"level", "预测受声点的声级", "Lp3", "dB"}}};
 }
 
+// The spreading term of the formula, as the level computed it from l or as
+// the level to be met requires it.
+RecordLine SpreadLine(double term) {
+    return {"面积与距离项", "10*lg(F/l^2)", vek::text::FormatFloat(static_cast<float>(term)), "dB"};
+}
+
+std::vector<RecordLine> GreenLevelWorkings(const GreenInput& in, const GreenLevelResult&) {
+    if (in.distance == 0)
+        return {};  // no formula: the level is 0
+    return {SpreadLine(GreenSpreadTerm(in))};
+}
+
+std::vector<RecordLine> GreenDistanceWorkings(const GreenInput& in, const GreenDistanceResult&) {
+    return {SpreadLine(GreenRequiredSpreadTerm(in))};
+}
+
 std::vector<Slot<GreenInput>> WallSlots(Slot<GreenInput> given) {
     using P = GreenInput;
     return {{"lp1", &P::lp1}, {"tl", &P::wallTL}, {"area", &P::wallArea}, given};
@@ -141,6 +181,7 @@ const CalculatorDef<GreenInput, GreenLevelResult>& GreenLevelCalculator() {
         .results = {{"level", &GreenLevelResult::level}},
         .run = RunGreenLevel,
         .record = GreenRecord({"Lp3=Lp1-TL+10*lg(F/l^2)-11"}),
+        .workings = GreenLevelWorkings,
     };
     return def;
 }
@@ -154,6 +195,7 @@ const CalculatorDef<GreenInput, GreenDistanceResult>& GreenDistanceCalculator() 
         .results = {{"distance", &GreenDistanceResult::distance}},
         .run = RunGreenDistance,
         .record = GreenRecord({"Lp3=Lp1-TL+10*lg(F/l^2)-11", "l=(F/10^(0.1*(Lp3+TL+11-Lp1)))^0.5"}),
+        .workings = GreenDistanceWorkings,
     };
     return def;
 }
@@ -260,6 +302,22 @@ RecordText StueberRecord(const char* solved) {
                        {"level", "预测受声点的声级", "Lp", "dB"}}};
 }
 
+// The terms of the formula as this computation formed them, at the widths
+// the page keeps them.
+std::vector<RecordLine> StueberWorkings(const StueberInput& in, const StueberResult& out) {
+    using vek::text::FormatFloat;
+    const double area = ComputeEnvelopeArea(in.sourceHeight, in.length, in.width);
+    return {
+        {"车间辐射面积", "S", FormatFloat(static_cast<float>(area)), "m^2"},
+        {"辐射面积项", "10*lg(S)", FormatFloat(static_cast<float>(10.0 * std::log10(area))), "dB"},
+        {"半球面发散衰减", "Adiv", FormatFloat(out.divergence), "dB"},
+        {"菲涅耳数", "N1", FormatFloat(out.barrier.fresnel1), ""},
+        {"菲涅耳数", "N2", FormatFloat(out.barrier.fresnel2), ""},
+        {"菲涅耳数", "N3", FormatFloat(out.barrier.fresnel3), ""},
+        {"屏障衰减", "Abar", FormatFloat(out.barrier.barrier), "dB"},
+    };
+}
+
 std::vector<Slot<StueberInput>> WorkshopSlots(Slot<StueberInput> given) {
     using P = StueberInput;
     return {{"lr", &P::lr},
@@ -284,6 +342,11 @@ const CalculatorDef<StueberInput, StueberResult>& StueberLevelCalculator() {
         .results = {{"level", &StueberResult::value}},
         .run = RunStueberLevel,
         .record = StueberRecord(""),
+        // At r = 0 the level is LR itself and no term enters it.
+        .workings =
+            [](const StueberInput& in, const StueberResult& out) {
+                return in.distance == 0 ? std::vector<RecordLine>() : StueberWorkings(in, out);
+            },
     };
     return def;
 }
@@ -297,8 +360,22 @@ const CalculatorDef<StueberInput, StueberResult>& StueberDistanceCalculator() {
         .results = {{"distance", &StueberResult::value}},
         .run = RunStueberDistance,
         .record = StueberRecord("r=(10^(0.1*Adiv)/(2π))^0.5"),
+        .workings = StueberWorkings,
     };
     return def;
+}
+
+// ---------------------------------------------------------------------------
+// The live total line of both noise pages
+
+CalcRecord WithTotalLine(CalcRecord record, const char* levelSymbol, float background,
+                         float total) {
+    using vek::text::FormatFloat;
+    record.formulas.push_back(std::string("叠加背景噪声：L总=10*lg(10^(0.1*") + levelSymbol +
+                              ")+10^(0.1*L背景))");
+    record.inputs.push_back({"背景噪声级", "L背景", FormatFloat(background), "dB"});
+    record.results.push_back({"叠加背景噪声后的总声级", "L总", FormatFloat(total), "dB"});
+    return record;
 }
 
 // ---------------------------------------------------------------------------
@@ -359,9 +436,11 @@ const CalculatorDef<PathDifferenceInput, PathDifferences>& PathDifferenceCalcula
         .run = RunPathDifferences,
         .record =
             {.title = "声程差计算",
-             .formulas = {"δ1=SO1+O1P-SP，O1为屏障顶端上的绕射点",
-                          "δ2=SO2+O2P-SP，δ3=SO3+O3P-SP，O2、O3为屏障远离、靠近测点的两端",
-                          "H≤h1，或m1、m2不小于L/2时，声波可直达，声程差为0"},
+             .formulas =
+                 {"δ1=SO1+O1P-SP，O1为屏障顶端上的绕射点",
+                  "δ2=SO2+O2P-SP，δ3=SO3+O3P-SP，O2、O3为屏障远离、靠近测点的两端",
+                  "H≤h1+(h2-h1)*d1/(d1+d2)（屏障顶端不高于声源与测点的连线），或m1、m2不小于L/"
+                  "2时，声波可直达，声程差为0"},
              .labels = {{"barrier-height", "屏蔽高度", "H", "m"},
                         {"source-height", "声源高度", "h1", "m"},
                         {"receiver-height", "测点高度", "h2", "m"},

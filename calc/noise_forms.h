@@ -3,6 +3,7 @@
 // The noise pages and tool windows: their fields and their calculators.
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calc/calculator.h"
@@ -30,6 +31,18 @@ Answer<DecibelDisplay> RunDecibelSum(const DecibelOperands& in);
 Answer<DecibelDisplay> RunDecibelDifference(const DecibelOperands& in);
 const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelSumCalculator();
 const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelDifferenceCalculator();
+
+// One key operation of a chain on the calculator: a level summed with, or
+// taken away from, what came before.
+struct DecibelStep {
+    bool subtract = false;
+    double level = 0;
+};
+
+// The record of a chain of operations on the calculator: the first level,
+// each further level with its operation, and the result on the display. A
+// chain of two levels gives the record of db-sum or db-diff.
+CalcRecord DecibelChainRecord(double first, std::span<const DecibelStep> steps, double result);
 
 // ---------------------------------------------------------------------------
 // Indoor-source noise, Green formula (dialog 133), and its Lp1 window (147)
@@ -59,6 +72,13 @@ Answer<StueberResult> RunStueberLevel(const StueberInput& in);
 Answer<StueberResult> RunStueberDistance(const StueberInput& in);
 const CalculatorDef<StueberInput, StueberResult>& StueberLevelCalculator();
 const CalculatorDef<StueberInput, StueberResult>& StueberDistanceCalculator();
+
+// ---------------------------------------------------------------------------
+// The live total line of both noise pages: a background level added to the
+// level (`levelSymbol`, Lp3 or Lp) as the user types, and the total.
+
+// A record with the line: the background as an input, the total as a result.
+CalcRecord WithTotalLine(CalcRecord record, const char* levelSymbol, float background, float total);
 
 // ---------------------------------------------------------------------------
 // Barrier path differences (dialog 149)

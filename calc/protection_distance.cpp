@@ -142,6 +142,10 @@ double ComputeProtectionDistance(double Qc, double Cm, double S, double windSpee
     return SolveProtectionDistance(*second, Qc, Cm, S);
 }
 
+double EquivalentRadius(double S) {
+    return std::pow(S / 3.14159, 0.5);
+}
+
 int GradeProtectionDistance(double L) {
     if (std::isnan(L))
         return 0;

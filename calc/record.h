@@ -50,6 +50,9 @@ struct CalcRecord {
     std::string title;
     std::vector<std::string> formulas;
     std::vector<RecordLine> inputs;
+    // Values worked out on the way (coefficients looked up, terms of the
+    // formula), shown between the inputs and the results; often none.
+    std::vector<RecordLine> workings = {};
     std::vector<RecordLine> results;
     // The text of a box the computation raised ("" none). When it stopped
     // the computation, the record holds no results and this text says why.

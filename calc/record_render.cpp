@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The three forms of a record. Each lists the formulas first, then one row
-// per input and per result (name, symbol, value as displayed, unit); a box
-// the computation raised closes the record, and a box that stopped it
-// stands where the results would be.
+// per input, per value worked out on the way (when there are any) and per
+// result (name, symbol, value as displayed, unit); a box the computation
+// raised closes the record, and a box that stopped it stands where the
+// results would be.
 
 #include <string_view>
 
@@ -13,6 +14,7 @@ namespace {
 constexpr const char* kHeading = "计算过程：";  // before the title
 constexpr const char* kFormulas = "公式";
 constexpr const char* kInputs = "输入";
+constexpr const char* kWorkings = "中间量";
 constexpr const char* kResults = "结果";
 constexpr const char* kStopped = "计算中止：";
 constexpr const char* kNote = "提示：";
@@ -85,6 +87,10 @@ std::string RecordPlainText(const CalcRecord& record) {
     for (const std::string& formula : record.formulas) text += "  " + formula + "\n";
     text += std::string(kInputs) + "：\n";
     for (const RecordLine& line : record.inputs) text += "  " + PlainLine(line) + "\n";
+    if (!record.workings.empty()) {
+        text += std::string(kWorkings) + "：\n";
+        for (const RecordLine& line : record.workings) text += "  " + PlainLine(line) + "\n";
+    }
     text += std::string(kResults) + "：\n";
     for (const RecordLine& line : record.results) text += "  " + PlainLine(line) + "\n";
     if (const std::string closing = Closing(record); !closing.empty())
@@ -107,6 +113,8 @@ std::string RecordMarkdown(const CalcRecord& record) {
                     " | " + MarkdownEscape(line.value) + " | " + MarkdownEscape(line.unit) + " |\n";
     };
     section(kInputs, record.inputs);
+    if (!record.workings.empty())
+        section(kWorkings, record.workings);
     section(kResults, record.results);
     if (const std::string closing = Closing(record); !closing.empty())
         text += "| " + MarkdownEscape(closing) + " | | | |\n";
@@ -137,6 +145,10 @@ std::string RecordHtml(const CalcRecord& record) {
     for (const std::string& formula : record.formulas) wide(formula);
     heading(kInputs);
     rows(record.inputs);
+    if (!record.workings.empty()) {
+        heading(kWorkings);
+        rows(record.workings);
+    }
     heading(kResults);
     rows(record.results);
     if (const std::string closing = Closing(record); !closing.empty())

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "calc/air_forms.h"
+#include "calc/decibel.h"
 #include "calc/noise_forms.h"
 #include "calc/unit_form.h"
 #include "calc/water_form.h"
@@ -61,19 +62,19 @@ TEST(CalculationRecord, NamesEveryInputAndResultAsDisplayed) {
          [&] { return RecordOf(FlueGasCalculator(), coal); },
          8,
          9,
-         {"原料：煤", "年用量 B：1000 吨", "SO2达标浓度：900 mg/L", "灰分 A：11.98 %"},
-         {"年废气排放量 V：1000 万标立方米", "烟尘初始浓度：2994 mg/L",
+         {"原料：煤", "年用量 B：1000 吨", "SO2达标浓度：900 mg/m^3", "灰分 A：11.98 %"},
+         {"年废气排放量 V：1000 万标立方米", "烟尘初始浓度：2994 mg/m^3",
           "烟尘年排放量 G(烟尘)：29.95 吨", "SO2年削减量：7 吨"}},
         {"protection-distance",
          [&] { return RecordOf(ProtectionDistanceCalculator(), protection); },
-         8,
+         7,
          2,
          {"污染因子：苯", "无组织排放的有害物质容许浓度：按慢性反应指标确定",
           "无组织排放量 Qc：5 kg/hr"},
          {"提级后距离：200 m"}},
         {"protection-emission",
          [&] { return RecordOf(FugitiveEmissionCalculator(), protection); },
-         8,
+         7,
          1,
          {"卫生防护距离 L：108.575 m", "环境标准浓度限值 Cm：2.4 mg/m^3"},
          {}},
@@ -171,6 +172,88 @@ TEST(CalculationRecord, NamesEveryInputAndResultAsDisplayed) {
         for (const std::string& line : c.resultLines)
             EXPECT_TRUE(HasLine(record.results, line)) << line;
     }
+}
+
+// A reviewer's record: only the inputs that take part, and the values
+// worked out on the way ("中间量") that can be checked against the standard
+// or the formula.
+TEST(CalculationRecord, LeavesOutInputsThatTakeNoPartAndShowsTheWorkings) {
+    FlueGasPageInput oil;
+    oil.annualUse = 1000;
+    ProtectionPageInput noStack;
+    noStack.area = 1000;
+    noStack.emission = 5;
+    ProtectionPageInput stackBelowThird = noStack;
+    stackBelowThird.stack = 0;
+    stackBelowThird.stackShare = 1;
+    StueberInput workshop;
+    workshop.distance = 50;
+    const struct {
+        const char* name;
+        CalcRecord record;
+        std::vector<std::string> absent, workings;
+    } cases[] = {
+        {"oil",
+         RecordOf(FlueGasCalculator(), oil),
+         {"灰分 A：11.98 %", "烟尘 d：20 %", "烟尘中可燃物 Cfh：20 %"},
+         {"每吨燃料的烟气量 V/B：1.4 万标立方米/吨",
+          "燃油的烟尘排放系数 G(烟尘)/B：0.00147059 吨/吨"}},
+        {"no_stack",
+         RecordOf(ProtectionDistanceCalculator(), noStack),
+         {"排气筒的污染物排放量：大于允许的1/3"},
+         {"计算系数 A：350", "计算系数 B：0.021", "计算系数 C：1.85", "计算系数 D：0.84",
+          "生产单元的等效半径 r：17.8412486964583 m", "工业企业类别：III"}},
+        {"stack_below_third",
+         RecordOf(FugitiveEmissionCalculator(), stackBelowThird),
+         {"无组织排放的有害物质容许浓度：按慢性反应指标确定"},
+         {"计算系数 A：470", "工业企业类别：II"}},
+        {"green",
+         RecordOf(GreenLevelCalculator(), {.lp1 = 80, .wallArea = 20, .distance = 10}),
+         {},
+         {"面积与距离项 10*lg(F/l^2)：-6.9897 dB"}},
+        {"stueber",
+         RecordOf(StueberLevelCalculator(), workshop),
+         {},
+         {"车间辐射面积 S：250.2 m^2", "辐射面积项 10*lg(S)：23.9829 dB",
+          "半球面发散衰减 Adiv：41.9612 dB", "菲涅耳数 N1：3.70272", "菲涅耳数 N2：7.05281",
+          "菲涅耳数 N3：9.2862", "屏障衰减 Abar：15.9828 dB"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& line : c.absent) EXPECT_FALSE(HasLine(c.record.inputs, line));
+        for (const std::string& line : c.workings)
+            EXPECT_TRUE(HasLine(c.record.workings, line)) << line;
+    }
+    const std::string text = RecordPlainText(cases[0].record);
+    EXPECT_NE(text.find("  含硫分 S：0.3 %\n中间量：\n  每吨燃料的烟气量"), std::string::npos)
+        << text;
+}
+
+// The calculator's keys as one chain: two levels give the same record as
+// db-sum and db-diff; a longer chain names every level with its operation.
+TEST(CalculationRecord, DecibelChainOfTheCalculator) {
+    const DecibelStep plus85[] = {{.subtract = false, .level = 85}};
+    EXPECT_EQ(RecordPlainText(DecibelChainRecord(85, plus85, DecibelSum(85, 85))),
+              RecordPlainText(RecordOf(DecibelSumCalculator(), {.level1 = 85, .level2 = 85})));
+    const DecibelStep minus60[] = {{.subtract = true, .level = 60}};
+    EXPECT_EQ(
+        RecordPlainText(DecibelChainRecord(70, minus60, DecibelDifference(70, 60))),
+        RecordPlainText(RecordOf(DecibelDifferenceCalculator(), {.level1 = 70, .level2 = 60})));
+    const DecibelStep chain[] = {{.subtract = false, .level = 86}, {.subtract = true, .level = 80}};
+    EXPECT_EQ(RecordPlainText(DecibelChainRecord(88, chain, 87.5)),
+              "计算过程：分贝计算器\n公式：\n  L=10*lg(10^(0.1*L1)+10^(0.1*L2)-10^(0.1*L3))\n"
+              "输入：\n  声级 L1：88 dB\n  声级 L2：86 dB\n  声级 L3：80 dB\n"
+              "结果：\n  计算结果 L：87.5 dB\n");
+}
+
+// The live background line of a noise page joins the record of its level.
+TEST(CalculationRecord, TotalLineAddsTheBackgroundAndTheTotal) {
+    const CalcRecord record =
+        WithTotalLine(RecordOf(GreenLevelCalculator(), {.lp1 = 80, .wallArea = 20, .distance = 10}),
+                      "Lp3", 52, 52.8004f);
+    EXPECT_EQ(record.formulas.back(), "叠加背景噪声：L总=10*lg(10^(0.1*Lp3)+10^(0.1*L背景))");
+    EXPECT_TRUE(HasLine(record.inputs, "背景噪声级 L背景：52 dB"));
+    EXPECT_TRUE(HasLine(record.results, "叠加背景噪声后的总声级 L总：52.8004 dB"));
 }
 
 TEST(CalculationRecord, StoppedComputationRecordsItsBoxInsteadOfResults) {

@@ -77,8 +77,9 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
         to.add_flag("--ids", ids, "key the results by the page's control ids");
         to.add_flag("--json", json, "print one JSON object of display texts");
         to.add_flag("--record{text}", record,
-                    "print the record of the computation in Chinese instead "
-                    "(--record=markdown or --record=html for a table)");
+                    "print the record of the computation in Chinese instead: formulas, "
+                    "the inputs that take part, the values worked out (中间量) and the "
+                    "results (--record=markdown or --record=html for a table)");
     };
     addOutputFlags(app);
     for (const Calculator& calculator : Calculators()) {
