@@ -250,23 +250,31 @@ void CMainDlg::OnFileSplitter() {
 }
 
 // The context menu: the About entry (where the desktop has no system menu)
-// and the copy of the visible page's calculation record, which is disabled
-// until that page has computed.
+// and the copy of a calculation record, which is disabled until there is one.
+// A right click on the window's background or on a page's (which passes it
+// on) copies the visible page's record.
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
+    ShowWindowMenu(event->globalPos(), VisibleCalcPage());
+}
+
+void CMainDlg::OpenWindowMenu(const QPoint& globalPos, const CRecordWindow& window) {
+    ShowWindowMenu(globalPos, &window);
+}
+
+void CMainDlg::ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* source) {
     std::vector<std::pair<int, QString>> entries;
     if (const QString text = LoadStringResource(IDS_ABOUTBOX); !text.isEmpty())
         entries.emplace_back(IDM_ABOUTBOX, text);
     entries.emplace_back(ID_EDIT_COPY, QString::fromUtf8(kCopyRecordText));
     IconMenu menu;
     menu.LoadEntries(QString(), entries);
-    const CCalcPage* page = VisibleCalcPage();
     for (QAction* action : menu.Popup()->actions())
         if (action->data().toInt() == ID_EDIT_COPY)
-            action->setEnabled(page && page->LastRecord());
-    const int command = menu.TrackPopup(event->globalPos());
-    if (command == ID_EDIT_COPY)
-        OnCopyRecord();
-    else if (command)
+            action->setEnabled(source && source->LastRecord());
+    const int command = menu.TrackPopup(globalPos);
+    if (command == ID_EDIT_COPY && source)
+        OnCopyRecord(*source);
+    else if (command && command != ID_EDIT_COPY)
         OnSysCommand(command);
 }
 
@@ -279,13 +287,13 @@ const CCalcPage* CMainDlg::VisibleCalcPage() const {
 
 // The record goes to the clipboard twice: as an HTML table for a word
 // processor and as plain text for everything else.
-void CMainDlg::OnCopyRecord() {
-    const CCalcPage* page = VisibleCalcPage();
-    if (!page || !page->LastRecord())
+void CMainDlg::OnCopyRecord(const CRecordWindow& source) {
+    const std::optional<CalcRecord>& record = source.LastRecord();
+    if (!record)
         return;
     auto* data = new QMimeData;
-    data->setHtml(QString::fromStdString(RecordHtml(*page->LastRecord())));
-    data->setText(QString::fromStdString(RecordPlainText(*page->LastRecord())));
+    data->setHtml(QString::fromStdString(RecordHtml(*record)));
+    data->setText(QString::fromStdString(RecordPlainText(*record)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

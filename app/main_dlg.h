@@ -14,8 +14,9 @@
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
 #include "pages/calc_page.h"
+#include "pages/record_window.h"
 
-class CMainDlg : public CDialog {
+class CMainDlg : public CDialog, public CWindowMenuOwner {
 public:
     CMainDlg();
     ~CMainDlg() override;
@@ -30,6 +31,9 @@ public:
     CDialog* Page(int index) const;
     CDialog* VisiblePage() const;
     bool IsClosing() const { return m_closeTimer.isActive(); }
+    // The context menu opened over a tool window: its copy entry takes the
+    // tool window's record.
+    void OpenWindowMenu(const QPoint& globalPos, const CRecordWindow& window) override;
 
     // Navigation column.
     CColorButton m_btnSewage;      // 1000
@@ -59,7 +63,10 @@ private:
     void OnNoiseTools() {}
     void OnTopMost();
     void OnAbout();
-    void OnCopyRecord();
+    // The context menu at `globalPos`; its copy entry takes the record of
+    // `source` (none: disabled).
+    void ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* source);
+    void OnCopyRecord(const CRecordWindow& source);
     const CCalcPage* VisibleCalcPage() const;
     void OnClipboardViewer();
     void OnFileSplitter();

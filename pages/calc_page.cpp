@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "pages/calc_page.h"
 
+#include <QContextMenuEvent>
+
+#include "calc/noise_forms.h"
 #include "framework/data_exchange.h"
 #include "pages/page_colors.h"
 
@@ -83,4 +86,19 @@ CtlColor CCalcPage::OnCtlColor(QWidget* control, CtlColorKind kind) {
         answer.transparent = statics_ != StaticText::Opaque;
     }
     return answer;
+}
+
+void CCalcPage::contextMenuEvent(QContextMenuEvent* event) {
+    if (isWindow())
+        OpenOwnerMenu(this, *this, event);
+    else
+        event->ignore();
+}
+
+void CCalcPage::RecordTotalLine(const char* levelSymbol, bool levelKept, float background,
+                                float total) {
+    if (!computedRecord_)
+        return;
+    lastRecord_ = levelKept ? WithTotalLine(*computedRecord_, levelSymbol, background, total)
+                            : *computedRecord_;
 }

@@ -15,8 +15,9 @@
 
 #include "calc/calculator.h"
 #include "framework/dialog.h"
+#include "pages/record_window.h"
 
-class CCalcPage : public CDialog {
+class CCalcPage : public CDialog, public CRecordWindow {
 public:
     // How labels, group boxes, choices and read-only fields show the page
     // colour: as a text background (pages 129, 130), in transparent mode
@@ -46,11 +47,21 @@ public:
 
     // The record of the page's last computation (its inputs, and its results
     // or the box that stopped it); none before the first.
-    const std::optional<CalcRecord>& LastRecord() const { return lastRecord_; }
+    const std::optional<CalcRecord>& LastRecord() const override { return lastRecord_; }
+
+    // The live total line of a noise page was used after the last
+    // computation: its record shows the line (the background as an input,
+    // the total as a result) while `levelKept`, that is while the level
+    // field still holds the level that computation recorded; otherwise the
+    // record is the computation's own.
+    void RecordTotalLine(const char* levelSymbol, bool levelKept, float background, float total);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
+    // A right click on the background: a page lets it go on to the main
+    // window's menu; a tool window opens that menu over itself.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
     // Sets every bound member to its field's start-up value.
     void SetStartValues();
@@ -68,9 +79,12 @@ protected:
     // Keeps the record of a computation the page runs without Compute.
     template <class In, class Out>
     void Record(const CalculatorDef<In, Out>& def, const In& in, const Answer<Out>& answer) {
-        lastRecord_ = MakeRecord(def, in, answer);
+        Record(MakeRecord(def, in, answer));
     }
-    void Record(CalcRecord record) { lastRecord_ = std::move(record); }
+    void Record(CalcRecord record) {
+        computedRecord_ = record;
+        lastRecord_ = std::move(record);
+    }
 
 private:
     const Binding* BindingOf(const char* fieldName);
@@ -80,6 +94,7 @@ private:
     StaticText statics_;
     std::vector<Binding> bindings_;
     std::optional<CalcRecord> lastRecord_;
+    std::optional<CalcRecord> computedRecord_;  // as the computation made it
 };
 
 template <class In, class Out>

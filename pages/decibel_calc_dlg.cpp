@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "pages/decibel_calc_dlg.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <cmath>
 
 #include "calc/decibel.h"
@@ -18,6 +23,7 @@ constexpr int IDC_ADD = 1063;
 constexpr int IDC_SUBTRACT = 1064;
 constexpr int IDC_EQUALS = 1065;
 constexpr int IDC_DISPLAY = 1066;
+constexpr int ID_EDIT_COPY = 57634;  // the copy command, from Ctrl+C
 
 const QColor kToolColor(84, 188, 214);
 const QColor kDisplayText(255, 0, 0);
@@ -60,6 +66,7 @@ void CDecibelCalcDlg::BuildMessageMap() {
     On(IDC_SUBTRACT, Notify::Clicked, &CDecibelCalcDlg::OnSubtract);
     On(IDC_POINT, Notify::Clicked, &CDecibelCalcDlg::OnPoint);
     On(IDC_DISPLAY, Notify::SetFocus, &CDecibelCalcDlg::OnSetfocusDisplay);
+    On(ID_EDIT_COPY, Notify::Clicked, &CDecibelCalcDlg::OnCopy);
 }
 
 void CDecibelCalcDlg::DoDataExchange(CDataExchange* pDX) {
@@ -68,14 +75,20 @@ void CDecibelCalcDlg::DoDataExchange(CDataExchange* pDX) {
 
 bool CDecibelCalcDlg::OnInitDialog() {
     // The keypad keys (Enter is "=") come before the dialog's own keys, so
-    // Enter never closes the window.
-    LoadAccelerators(this, [](const QKeyEvent& key) {
+    // Enter never closes the window; the copy shortcut copies the display,
+    // as on every desktop calculator.
+    LoadAccelerators(this, [](const QKeyEvent& key) -> std::optional<int> {
+        if (key.matches(QKeySequence::Copy))
+            return ID_EDIT_COPY;
         return AcceleratorCommand(kDecibelCalculatorAccelerators, key);
     });
     CDialog::OnInitDialog();
     // Every opening starts afresh, but the pending operator stays.
     ClearEntry();
     m_dResult = 0;
+    m_dResultStart = 0;
+    m_resultChain.clear();
+    m_record.reset();
     Show();
     return true;  // the focus goes to the first control, "0"
 }
@@ -91,6 +104,37 @@ CtlColor CDecibelCalcDlg::OnCtlColor(QWidget* control, CtlColorKind kind) {
         answer.transparent = true;
     }
     return answer;
+}
+
+void CDecibelCalcDlg::contextMenuEvent(QContextMenuEvent* event) {
+    OpenOwnerMenu(this, *this, event);
+}
+
+void CDecibelCalcDlg::OnCopy() {
+    if (auto* display = qobject_cast<QLineEdit*>(GetDlgItem(IDC_DISPLAY)))
+        QGuiApplication::clipboard()->setText(display->text());
+}
+
+void CDecibelCalcDlg::StartChain(double level) {
+    m_dChainStart = level;
+    m_chain.clear();
+}
+
+void CDecibelCalcDlg::ChainStep(int op, double level) {
+    if (op == Add || op == Subtract) {
+        m_chain.push_back({.subtract = op == Subtract, .level = level});
+        return;
+    }
+    // No operator: nothing is computed and the last result stands, so its
+    // chain is the running one again.
+    m_dChainStart = m_dResultStart;
+    m_chain = m_resultChain;
+}
+
+void CDecibelCalcDlg::RecordResult() {
+    m_dResultStart = m_dChainStart;
+    m_resultChain = m_chain;
+    m_record = DecibelChainRecord(m_dChainStart, m_chain, m_dResult);
 }
 
 void CDecibelCalcDlg::OnSetfocusDisplay() {
@@ -136,6 +180,7 @@ void CDecibelCalcDlg::OnDigit(int digit) {
         // A number typed after a result becomes the running result, so that
         // "=" repeats the last operation on it rather than on 0.
         m_dAccum = e.value;
+        StartChain(m_dAccum);
         m_bHaveResult = false;
     } else {
         m_dLastOperand = 0;
@@ -173,6 +218,7 @@ void CDecibelCalcDlg::ClearEntry() {
     ClearOperand(1);
     ClearOperand(2);
     m_dAccum = 0;
+    StartChain(0);
     m_dLastOperand = 0;
     m_nOperand = 1;
     m_nLastOperator = None;
@@ -195,13 +241,18 @@ double CDecibelCalcDlg::Apply(int op, double x, double y) {
 void CDecibelCalcDlg::ApplyOperator(int op) {
     if (m_bHaveResult && !m_bRepeat && m_bSecondTyped) {
         // Continue a chain from the running result.
+        ChainStep(m_nOperator, m_dValue2);
         m_dDisplay = m_dAccum = Apply(m_nOperator, m_dAccum, m_dValue2);
         m_bHaveResult = true;
         Show();
+        RecordResult();
     } else if (!m_bHaveResult && !m_bRepeat && m_bSecondTyped) {
         // Close the first pair.
+        StartChain(m_dValue1);
+        ChainStep(m_nOperator, m_dValue2);
         m_dDisplay = m_dValue1 = Apply(m_nOperator, m_dValue1, m_dValue2);
         Show();
+        RecordResult();
         m_dAccum = m_dResult;
         m_bHaveResult = true;
     } else {
@@ -229,23 +280,29 @@ void CDecibelCalcDlg::OnEquals() {
     if (!m_bHaveResult && !m_bEqualPressed && !m_bRepeat) {
         if (!m_bSecondTyped)
             m_dValue2 = m_dValue1;  // 6 0 + = sums 60 with itself
-        if (m_nOperator == None)
+        StartChain(m_dValue1);
+        if (m_nOperator == None) {
             m_dResult = m_dValue1;  // nothing to apply yet: the number typed
-        else
+        } else {
+            ChainStep(m_nOperator, m_dValue2);
             Apply(m_nOperator, m_dValue1, m_dValue2);
+        }
         m_dAccum = m_dResult;
         m_dLastOperand = m_dValue2;
         m_nLastOperator = m_nOperator;
     } else if (m_bHaveResult && !m_bEqualPressed && !m_bRepeat) {
+        ChainStep(m_nOperator, m_dValue2);
         m_dAccum = Apply(m_nOperator, m_dAccum, m_dValue2);
         m_dLastOperand = m_dValue2;
         m_nLastOperator = m_nOperator;
     } else {
+        ChainStep(m_nLastOperator, m_dLastOperand);
         m_dAccum = Apply(m_nLastOperator, m_dAccum, m_dLastOperand);
     }
     m_bHaveResult = m_bEqualPressed = m_bRepeat = true;
     m_dDisplay = m_dResult;
     Show();
+    RecordResult();
     ClearOperand(1);
     ClearOperand(2);
     m_bSecondTyped = false;

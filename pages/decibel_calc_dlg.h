@@ -10,11 +10,15 @@
 // result, "=" ends the chain, and a further "=" repeats the last operation
 // on the running result.
 
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "calc/noise_forms.h"
 #include "framework/dialog.h"
+#include "pages/record_window.h"
 
-class CDecibelCalcDlg : public CDialog {
+class CDecibelCalcDlg : public CDialog, public CRecordWindow {
 public:
     static constexpr int IDD = 145;
 
@@ -32,6 +36,12 @@ public:
     void OnAdd() { ApplyOperator(Add); }
     void OnSubtract() { ApplyOperator(Subtract); }
     void OnSetfocusDisplay();
+    // Ctrl+C: the display's text to the clipboard.
+    void OnCopy();
+
+    // The record of the last result: the levels of the chain that led to it
+    // with their operations, and the result on the display.
+    const std::optional<CalcRecord>& LastRecord() const override { return m_record; }
 
     // Only the operator keys set it: it outlives "CE" and the window's
     // reopening. No operator is pending before the first one.
@@ -62,6 +72,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void BuildMessageMap() override;
     CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
+    // A right click on the background opens the main window's menu over it.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // One operand's entry, as the digit keys build it.
@@ -83,4 +95,16 @@ private:
     // the last one exactly (0.30 goes back to 0.3, not to a rounded value).
     std::string m_strFrac1;
     std::string m_strFrac2;
+
+    // The chain of operations that gave the running result (m_dAccum): the
+    // level it started from and each level summed or taken away since.
+    void StartChain(double level);
+    void ChainStep(int op, double level);
+    void RecordResult();
+    double m_dChainStart = 0;
+    std::vector<DecibelStep> m_chain;
+    // The chain of the last result, and its record.
+    double m_dResultStart = 0;
+    std::vector<DecibelStep> m_resultChain;
+    std::optional<CalcRecord> m_record;
 };

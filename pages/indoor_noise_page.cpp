@@ -55,15 +55,18 @@ bool CIndoorNoisePage::OnInitDialog() {
 void CIndoorNoisePage::OnComputeLevel() {
     // Lp3 changes; the total line follows only when one of its fields is
     // edited.
-    Compute(GreenLevelCalculator());
+    if (Compute(GreenLevelCalculator()))
+        m_fRecordedLp3 = m_fLp3;
 }
 
 void CIndoorNoisePage::OnComputeDistance() {
-    Compute(GreenDistanceCalculator());
+    if (Compute(GreenDistanceCalculator()))
+        m_fRecordedLp3 = m_fLp3;
 }
 
 LiveTotalLine CIndoorNoisePage::TotalLine() {
-    return {IDC_LEVEL, IDC_BACKGROUND, IDC_TOTAL, &m_fLp3, &m_fBackground, &m_fTotal};
+    return {IDC_LEVEL,      IDC_BACKGROUND, IDC_TOTAL, &m_fLp3,
+            &m_fBackground, &m_fTotal,      "Lp3",     &m_fRecordedLp3};
 }
 
 void CIndoorNoisePage::OnChangeLevels() {

@@ -22,13 +22,14 @@ public:
     CDecibelCalcDlg m_dlgDecibel;
     CLp1Dlg m_dlgLp1;
 
-    float m_fWallTL = 0;      // TL, dB
-    float m_fDistance = 0;    // l, m
-    float m_fLp1 = 0;         // dB
-    float m_fLp3 = 0;         // dB
-    float m_fBackground = 0;  // dB
-    float m_fTotal = 0;       // dB
-    float m_fWallArea = 0;    // F, m²
+    float m_fWallTL = 0;       // TL, dB
+    float m_fDistance = 0;     // l, m
+    float m_fLp1 = 0;          // dB
+    float m_fLp3 = 0;          // dB
+    float m_fBackground = 0;   // dB
+    float m_fTotal = 0;        // dB
+    float m_fWallArea = 0;     // F, m²
+    float m_fRecordedLp3 = 0;  // Lp3 as the last computation left it
 
     void OnComputeLevel();
     void OnComputeDistance();

@@ -5,8 +5,9 @@
 
 #include "calc/decibel.h"
 #include "framework/quiet_field.h"
+#include "pages/calc_page.h"
 
-void FollowLevels(CDialog* page, const LiveTotalLine& line) {
+void FollowLevels(CCalcPage* page, const LiveTotalLine& line) {
     float level = *line.level, background = *line.background;
     if (!ReadFieldQuietly(page, line.levelId, level) ||
         !ReadFieldQuietly(page, line.backgroundId, background))
@@ -15,9 +16,11 @@ void FollowLevels(CDialog* page, const LiveTotalLine& line) {
     *line.background = background;
     *line.total = PageDecibelSum(background, level);
     WriteFieldQuietly(page, line.totalId, *line.total);
+    page->RecordTotalLine(line.levelSymbol, *line.level == *line.recordedLevel, background,
+                          *line.total);
 }
 
-void FollowTotal(CDialog* page, const LiveTotalLine& line) {
+void FollowTotal(CCalcPage* page, const LiveTotalLine& line) {
     float total = *line.total, background = *line.background;
     if (!ReadFieldQuietly(page, line.totalId, total) ||
         !ReadFieldQuietly(page, line.backgroundId, background))
@@ -29,4 +32,7 @@ void FollowTotal(CDialog* page, const LiveTotalLine& line) {
         *line.level = *level;
         WriteFieldQuietly(page, line.levelId, *level);
     }
+    // The level now follows the total (or the total is not above the
+    // background): "+ background = total" no longer adds up to the record.
+    page->RecordTotalLine(line.levelSymbol, false, background, total);
 }

@@ -58,6 +58,7 @@ void CWorkshopNoisePage::KeepTerms(const StueberResult& result) {
     m_fFresnel1 = result.barrier.fresnel1;
     m_fFresnel2 = result.barrier.fresnel2;
     m_fFresnel3 = result.barrier.fresnel3;
+    m_fRecordedLp = m_fLp;
 }
 
 // The two computations have no checks and no box; besides the result they
@@ -74,7 +75,8 @@ void CWorkshopNoisePage::OnComputeDistance() {
 }
 
 LiveTotalLine CWorkshopNoisePage::TotalLine() {
-    return {IDC_LEVEL, IDC_BACKGROUND, IDC_TOTAL, &m_fLp, &m_fBackground, &m_fTotal};
+    return {IDC_LEVEL,      IDC_BACKGROUND, IDC_TOTAL, &m_fLp,
+            &m_fBackground, &m_fTotal,      "Lp",      &m_fRecordedLp};
 }
 
 void CWorkshopNoisePage::OnChangeLevels() {

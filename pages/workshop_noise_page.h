@@ -44,6 +44,7 @@ public:
     float m_fFresnel2 = 0;
     float m_fFresnel3 = 0;
     float m_fSoundSpeed = 0;  // c, m/s; no field changes it
+    float m_fRecordedLp = 0;  // Lp as the last computation left it
 
     void OnDecibelCalculator();
     void OnChangeLevels();
