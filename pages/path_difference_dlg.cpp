@@ -55,6 +55,7 @@ void CPathDifferenceDlg::OnResult() {
     in.receiverOffset = m_fReceiverOffset;
     in.sameSide = m_nSide == 1;
     const Answer<PathDifferences> answer = PathDifferenceCalculator().run(in);
+    Record(PathDifferenceCalculator(), in, answer);
     // Sound that arrives directly: the box, then the three differences show
     // 0; the path lengths keep those of the last geometry computed.
     if (answer.box)
