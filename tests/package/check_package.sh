@@ -82,12 +82,14 @@ check_tree() {  # ROOT_PREFIX LABEL
         fail "$label: no copyright line in share/doc/vek/copyright"
     zcat "$prefix/share/doc/vek/changelog.Debian.gz" | head -n1 | grep -q "^vek ($version-1) " ||
         fail "$label: the changelog does not start with $version-1"
-    # Every calculator vek-calc knows is in its man page.
-    local man calculators
+    # Every calculator and option vek-calc knows is in its man page.
+    local man names
     man=$(zcat "$prefix/share/man/man1/vek-calc.1.gz")
-    calculators=$("$prefix/bin/vek-calc" --help | sed -n '/^Subcommands:/,$s/^  \([a-z0-9-]*\) .*/\1/p')
-    [ -n "$calculators" ] || fail "$label: no calculators in vek-calc --help"
-    for c in $calculators; do
+    names=$("$prefix/bin/vek-calc" --help | sed -n '/^Subcommands:/,$s/^  \([a-z0-9-]*\) .*/\1/p')
+    names+=" "$({ "$prefix/bin/vek-calc" --help; "$prefix/bin/vek-calc" convert --help; } |
+        sed -n 's/^  \(-[a-zA-Z],\)\{0,1\}\(--[a-z]*\).*/\2/p' | sort -u)
+    [ -n "$names" ] || fail "$label: no calculators in vek-calc --help"
+    for c in $names; do
         grep -q "fB$c\\fR" <<<"$man" || fail "$label: vek-calc(1) does not name $c"
     done
 }
