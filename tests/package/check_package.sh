@@ -90,7 +90,7 @@ check_tree() {  # ROOT_PREFIX LABEL
         sed -n 's/^  \(-[a-zA-Z],\)\{0,1\}\(--[a-z]*\).*/\2/p' | sort -u)
     [ -n "$names" ] || fail "$label: no calculators in vek-calc --help"
     for c in $names; do
-        grep -q "fB$c\\fR" <<<"$man" || fail "$label: vek-calc(1) does not name $c"
+        grep -qF "\\fB$c\\fR" <<<"$man" || fail "$label: vek-calc(1) does not name $c"
     done
 }
 
@@ -195,7 +195,7 @@ elsewhere=$scratch/elsewhere
 mkdir -p "$home" "$elsewhere"
 installed=$scratch/prefix/bin
 mine=$home/.local/share/vek/data.ini
-convert() { (cd "$1" && HOME=$home XDG_DATA_HOME= "$installed/vek-calc" convert kind=长度 from=米 to=厘米 value=2 2>&1); }
+convert() { (cd "$1" && HOME=$home XDG_DATA_HOME= "$installed/vek-calc" convert kind=长度 from=m to=cm value=2 2>&1); }
 [ "$(convert "$elsewhere")" = "converted=200" ] || fail "vek-calc convert does not read the shipped default: $(convert "$elsewhere")"
 [ ! -e "$elsewhere/data.ini" ] && [ ! -e "$mine" ] || fail "vek-calc convert created a catalogue"
 (cd "$elsewhere" && HOME=$home "$installed/vek" --help) | grep -qxF "Unit catalogue started here: $mine" ||
