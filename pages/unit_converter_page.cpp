@@ -2,10 +2,13 @@
 #include "pages/unit_converter_page.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include "calc/unit_form.h"
 #include "framework/window_text.h"
+#include "units/catalogue_place.h"
 
 namespace {
 constexpr int IDC_KIND = 1029;
@@ -30,9 +33,18 @@ std::string Utf8(const QString& text) {
 float Convert(float value, float from, float to) {
     return static_cast<float>(static_cast<double>(value) / from * to);
 }
+
+// data.ini of the current folder, or the installed program's user catalogue
+// (filled from the shipped default the first time).
+std::string CataloguePath() {
+    const vek::units::CataloguePlace place = vek::units::FindCatalogue(vek::units::ThisProcess());
+    vek::units::ProvideUserCatalogue(place);
+    return place.path;
+}
 }  // namespace
 
-CUnitConverterPage::CUnitConverterPage() : CCalcPage(IDD, StaticText::OpaqueTransparent) {}
+CUnitConverterPage::CUnitConverterPage()
+    : CCalcPage(IDD, StaticText::OpaqueTransparent), m_catalogue(CataloguePath()) {}
 
 FieldTable CUnitConverterPage::Fields() const {
     return UnitConverterFieldTable();
@@ -70,6 +82,13 @@ bool CUnitConverterPage::OnInitDialog() {
     m_strBaseQuantity = QStringLiteral("1");
     LoadCatalogue();
     UpdateData(false);
+    // The note under the add row speaks of "data.ini"; which file that is
+    // (the user's catalogue lies in a hidden folder) shows when the pointer
+    // rests on it. The note is the template's last control.
+    if (QWidget* note = ControlAt(Template().controls.size() - 1)) {
+        const QString path = QString::fromStdString(m_catalogue.Path());
+        note->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    }
     return true;
 }
 

@@ -198,9 +198,10 @@ FileStatus LockedFile::Append(std::string_view bytes, std::size_t replaceLast) {
     if (static_cast<std::size_t>(written) != bytes.size()) {
         // Only part of the line fit (a full disk): take it back rather than
         // leave half an entry in the file.
-        (void)::ftruncate(fd, static_cast<off_t>(size));
-        if (replaceLast > 0)
-            (void)::pwrite(fd, replaced.data(), replaceLast, offset);
+        // Best effort: the write failed either way, which is what is reported.
+        if (::ftruncate(fd, static_cast<off_t>(size)) == 0 && replaceLast > 0 &&
+            ::pwrite(fd, replaced.data(), replaceLast, offset) < 0) {
+        }
         return FromErrno(ENOSPC);
     }
     if (::fsync(fd) != 0 && errno != EINVAL)

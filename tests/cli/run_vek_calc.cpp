@@ -101,10 +101,11 @@ std::string WithoutCarriageReturns(std::string text) {
 
 }  // namespace
 
-CalcRun RunVekCalc(const std::vector<std::string>& args, const fs::path& dir) {
+CalcRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                   const fs::path& dir) {
     const fs::path errFile = TestPath(".stderr");
     fs::create_directories(errFile.parent_path());
-    std::wstring command = Quoted(Wide(VEK_CALC_PATH));
+    std::wstring command = Quoted(Wide(program));
     for (const auto& arg : args) command += L" " + Quoted(Wide(arg));
 
     CalcRun run;
@@ -155,11 +156,12 @@ CalcRun RunVekCalc(const std::vector<std::string>& args, const fs::path& dir) {
 
 #else
 
-CalcRun RunVekCalc(const std::vector<std::string>& args, const fs::path& dir) {
+CalcRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                   const fs::path& dir) {
     const fs::path errFile = TestPath(".stderr");
     fs::create_directories(errFile.parent_path());
     std::string command = dir.empty() ? "" : "cd " + Quoted(dir.string()) + " && ";
-    command += Quoted(VEK_CALC_PATH);
+    command += Quoted(program);
     for (const auto& arg : args) command += " " + Quoted(arg);
     command += " 2>" + Quoted(errFile.string());
 
@@ -179,3 +181,7 @@ CalcRun RunVekCalc(const std::vector<std::string>& args, const fs::path& dir) {
 }
 
 #endif
+
+CalcRun RunVekCalc(const std::vector<std::string>& args, const fs::path& dir) {
+    return RunProgram(VEK_CALC_PATH, args, dir);
+}

@@ -12,6 +12,11 @@ struct CalcRun {
     int status = -1;
 };
 
+// Runs the program with the arguments (passed verbatim), in the directory
+// when one is given.
+CalcRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                   const std::filesystem::path& dir = {});
+
 // Runs vek-calc with the arguments (passed verbatim), in the directory when
 // one is given.
 CalcRun RunVekCalc(const std::vector<std::string>& args, const std::filesystem::path& dir = {});

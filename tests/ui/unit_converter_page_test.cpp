@@ -7,9 +7,11 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 
+#include "framework/window_text.h"
 #include "pages/page_colors.h"
 #include "tests/ui/ui_test_support.h"
 
@@ -126,6 +128,18 @@ TEST_F(UnitConverterPageTest, MissingCatalogueIsCreatedEmptyAndNothingBreaks) {
     page.page.OnSelchangeKind();
     page.page.OnSelchangeUnit1();
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The note under the add row names "data.ini"; its tooltip says which file
+// (in the build tree, the current folder's).
+TEST_F(UnitConverterPageTest, NoteShowsTheCataloguePathAsItsTooltip) {
+    WriteFile("[长度][1][米]=[100][厘米]\r\n");
+    OpenPage open;
+    QWidget* note = open.page.ControlAt(open.page.Template().controls.size() - 1);
+    ASSERT_TRUE(note);
+    EXPECT_TRUE(WindowText(note).startsWith(QStringLiteral("如需修改相应值或单位")));
+    EXPECT_EQ(note->toolTip(), QDir::toNativeSeparators(
+                                   QDir::current().absoluteFilePath(QStringLiteral("data.ini"))));
 }
 
 TEST_F(UnitConverterPageTest, ReadOnlyFieldsShowThePageColour) {

@@ -40,7 +40,7 @@ Outcome Convert(const Inputs& in, const Context& context) {
         context.catalogueRead = std::move(read);
     }
     if (!context.catalogueRead->error.empty())
-        throw UsageError("convert: " + context.catalogueRead->error);
+        throw UsageError("convert: " + context.catalogueRead->error + context.catalogueHint);
     const std::vector<UnitEntry>& entries = context.catalogueRead->entries;
     if (entries.empty())
         throw UsageError("convert: " + context.catalogue + " holds no units");

@@ -83,7 +83,10 @@ struct Context {
         : catalogue(std::move(catalogueFile)) {}
 
     std::string catalogue;  // the unit catalogue file of convert
-    bool record = false;    // make the run's record (--record)
+    // Added to the error of a catalogue that cannot be read, when the user
+    // did not name it: how to name one, and where the user's own lies.
+    std::string catalogueHint;
+    bool record = false;  // make the run's record (--record)
     // The catalogue is read by the first case that needs it and kept, so
     // that the many cases of one run read the file once and all convert
     // with the same units.

@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <string_view>
 
@@ -12,6 +13,7 @@
 #include "tools/vek-calc/inputs.h"
 #include "tools/vek-calc/record_output.h"
 #include "tools/vek-calc/report.h"
+#include "units/catalogue_place.h"
 
 namespace vek::cli {
 namespace {
@@ -34,6 +36,47 @@ const char* CalculatorArgument(int argc, char** argv) {
             return argv[i];
     }
     return nullptr;
+}
+
+// Options of vek-calc and of its calculators, so that an unknown one is
+// named as such rather than taken for a missing calculator.
+bool IsKnownOption(std::string_view arg) {
+    const std::string_view name = arg.substr(0, arg.find('='));
+    for (const char* known :
+         {"-h", "--help", "-V", "--version", "--ids", "--json", "--record", "--csv", "--catalogue"})
+        if (name == known)
+            return true;
+    return false;
+}
+
+// The first word that looks like an option ("-" alone is standard input)
+// and is none; nullptr when there is none.
+const char* UnknownOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "--catalogue" || arg == "--csv")
+            ++i;
+        else if (arg.size() > 1 && arg[0] == '-' && !IsKnownOption(arg))
+            return argv[i];
+    }
+    return nullptr;
+}
+
+// The catalogue convert reads when none is named: data.ini here, else the
+// installed program's user catalogue, else (before vek has first made that
+// one) the shipped default it would be copied from. Nothing is created.
+Context CatalogueContext(const std::string& named) {
+    if (!named.empty())
+        return Context{named};
+    const vek::units::CataloguePlace place = vek::units::FindCatalogue(vek::units::ThisProcess());
+    std::error_code error;
+    const bool userMissing = place.IsUsers() && !std::filesystem::exists(place.userPath, error);
+    Context context{userMissing ? place.shippedDefault : place.path};
+    context.catalogueHint = " (name a catalogue with --catalogue FILE";
+    if (!place.userPath.empty())
+        context.catalogueHint += "; yours is " + place.userPath;
+    context.catalogueHint += ")";
+    return context;
 }
 
 constexpr const char* kDescription =
@@ -69,9 +112,9 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
     app.require_subcommand(1, 1);
     bool ids = false;
     bool json = false;
-    std::string record;  // the form of --record, "" when not asked for
-    std::string catalogue = "data.ini";
-    std::string csv;  // many cases from a CSV file, one per row
+    std::string record;     // the form of --record, "" when not asked for
+    std::string catalogue;  // --catalogue, empty when not given
+    std::string csv;        // many cases from a CSV file, one per row
     std::vector<std::string> assignments;
     const auto addOutputFlags = [&](CLI::App& to) {
         to.add_flag("--ids", ids, "key the results by the page's control ids");
@@ -82,6 +125,7 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
                     "results (--record=markdown or --record=html for a table)");
     };
     addOutputFlags(app);
+    app.set_version_flag("-V,--version", "vek-calc " VEK_VERSION, "print the version and exit");
     for (const Calculator& calculator : Calculators()) {
         CLI::App* sub = app.add_subcommand(calculator.name, calculator.summary);
         sub->add_option("inputs", assignments, "name=value or id=value, see below");
@@ -89,18 +133,21 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
         sub->add_option("--csv", csv, "one case per row of FILE (- for standard input)")
             ->type_name("FILE");
         if (calculator.name == std::string_view("convert"))
-            sub->add_option("--catalogue", catalogue, "unit catalogue file, only read")
-                ->type_name("FILE")
-                ->capture_default_str();
+            sub->add_option("--catalogue", catalogue,
+                            "unit catalogue file, only read (default: data.ini here, else "
+                            "the user's catalogue of an installed vek)")
+                ->type_name("FILE");
         sub->footer(InputsHelp(calculator) + kFooterTail);
     }
 
     try {
+        if (const char* option = UnknownOption(argc, argv))
+            return Refuse(err, std::string("unknown option '") + option + "'");
         if (const char* name = CalculatorArgument(argc, argv); name && !FindCalculator(name))
             return Refuse(err,
                           std::string("unknown calculator '") + name + "' (see vek-calc --help)");
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
+    } catch (const CLI::Success& e) {  // --help or --version
         std::ostringstream help, problems;
         const int status = app.exit(e, help, problems);
         std::fputs(problems.str().c_str(), err);
@@ -125,10 +172,11 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
                                        ": --csv takes every input from its columns, not '" +
                                        assignments.front() + "'");
             return RunCsvCases(calculator, csv, ids ? Keys::Ids : Keys::Names,
-                               json ? Form::Json : Form::Lines, Context{catalogue}, out, err);
+                               json ? Form::Json : Form::Lines, CatalogueContext(catalogue), out,
+                               err);
         }
         const Inputs inputs = ReadInputs(calculator, assignments);
-        Context context{catalogue};
+        Context context = CatalogueContext(catalogue);
         context.record = !record.empty();
         const Outcome outcome = calculator.compute(inputs, context);
         const std::string text = outcome.record
