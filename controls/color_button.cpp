@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "framework/classic_style.h"
 #include "framework/notify.h"
 #include "framework/resources.h"
 
@@ -26,7 +27,7 @@ constexpr int kFocusInset = 3;
 // The platform's own colours, not a palette the owner may have given the
 // button: the state colours start from these.
 QColor SystemColor(QPalette::ColorRole role) {
-    return QApplication::palette().color(role);
+    return ClassicPalette().color(role);
 }
 
 // An icon's own size: the first size it was made in. A scalable icon that

@@ -62,8 +62,10 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void BuildMessageMap() override;
     CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
+    FieldName NameOfField(int id) const override;
 
 private:
+    void NameKeys();
     // One operand's entry, as the digit keys build it.
     struct Entry {
         bool& point;
