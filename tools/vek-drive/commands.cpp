@@ -112,6 +112,13 @@ KeyStroke KeyOfName(const QString& name) {
         {"NumPlus", {Qt::Key_Plus, true, QStringLiteral("+")}},
         {"NumMinus", {Qt::Key_Minus, true, QStringLiteral("-")}},
         {"NumDecimal", {Qt::Key_Period, true, QStringLiteral(".")}},
+        {"Up", {Qt::Key_Up, false, QString()}},
+        {"Down", {Qt::Key_Down, false, QString()}},
+        {"Left", {Qt::Key_Left, false, QString()}},
+        {"Right", {Qt::Key_Right, false, QString()}},
+        {"Home", {Qt::Key_Home, false, QString()}},
+        {"End", {Qt::Key_End, false, QString()}},
+        {"F6", {Qt::Key_F6, false, QString()}},
     };
     for (const auto& [keyName, stroke] : named)
         if (name == QLatin1String(keyName))
@@ -183,6 +190,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Wheel(c.id, c.number);
         case Verb::Clipboard:
             return Clipboard();
+        case Verb::Accessible:
+            return Accessible(c);
         case Verb::Monkey:
             Fail(QStringLiteral("monkey runs from the script only"));
     }
