@@ -17,6 +17,8 @@ QString RoleName(QAccessible::Role role) {
     switch (role) {
         case QAccessible::Button:
             return QStringLiteral("button");
+        case QAccessible::ButtonMenu:
+            return QStringLiteral("menubutton");
         case QAccessible::CheckBox:
             return QStringLiteral("check");
         case QAccessible::RadioButton:
