@@ -86,11 +86,7 @@ QAccessibleInterface* ColorButtonFactory(const QString& className, QObject* obje
 }  // namespace
 
 CColorButton::CColorButton(QWidget* parent) : QPushButton(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(ColorButtonFactory);
-        return true;
-    }();
-    (void)accessible;
+    QAccessible::installFactory(ColorButtonFactory);  // kept once, however often installed
     ResetColors(false);
     setAutoDefault(false);
     // Moves without a button held are needed to light the face.

@@ -65,11 +65,7 @@ CLinkLabel::CLinkLabel(QWidget* parent)
       m_crText(SystemColor(QPalette::WindowText)),
       m_crDefault(SystemColor(QPalette::Button)),
       m_font(font()) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(LinkLabelFactory);
-        return true;
-    }();
-    (void)accessible;
+    QAccessible::installFactory(LinkLabelFactory);  // kept once, however often installed
     connect(&m_blinkTimer, &QTimer::timeout, this, &CLinkLabel::OnTimer);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     UpdateMouseHandling();

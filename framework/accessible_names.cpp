@@ -81,9 +81,5 @@ QString TemplateLabelOf(const DialogTemplate& dialog, const ControlTemplate& fie
 }
 
 void InstallFieldAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(FieldFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(FieldFactory);  // kept once, however often installed
 }

@@ -14,5 +14,5 @@
 // trailing colon. Empty when the field has none.
 QString TemplateLabelOf(const DialogTemplate& dialog, const ControlTemplate& field);
 
-// Makes combo boxes answer with their accessible name (once per program).
+// Makes combo boxes answer with their accessible name.
 void InstallFieldAccessibility();

@@ -470,8 +470,8 @@ void CDialog::ApplyColorsTo(const Entry& entry) {
 }
 
 bool CDialog::PaletteRecipe::operator==(const PaletteRecipe& other) const {
-    return kind == other.kind && base == other.base && answer.brush == other.answer.brush &&
-           answer.brushColor == other.answer.brushColor &&
+    return kind == other.kind && base == other.base &&
+           answer.brush == other.answer.brush && answer.brushColor == other.answer.brushColor &&
            answer.textColor == other.answer.textColor &&
            answer.textBackground == other.answer.textBackground &&
            answer.transparent == other.answer.transparent;
