@@ -10,7 +10,7 @@
 #include <QPalette>
 #include <QProxyStyle>
 
-// The classic light colours every window of vek is drawn with, whatever the
+// The light colours every window of vek is drawn with, whatever the
 // desktop's theme: black text on a light grey face and white fields, white
 // on dark blue for a selection. Every text keeps a contrast of at least
 // 4.5 : 1 with what it stands on (disabled text included), and with the

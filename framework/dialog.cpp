@@ -48,6 +48,14 @@ Qt::WindowFlags FlagsOf(WindowKind kind) {
     return Qt::Widget;
 }
 
+// vek's colours with no role set, so that a control takes from its parent
+// every role it does not set itself.
+QPalette InheritingPalette() {
+    QPalette palette = ClassicPalette();
+    palette.setResolveMask(0);
+    return palette;
+}
+
 CtlColorKind ColorKindOf(const QWidget* widget) {
     if (auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->isReadOnly() || !edit->isEnabled() ? CtlColorKind::Static : CtlColorKind::Edit;
@@ -448,7 +456,10 @@ CtlColor CDialog::OnCtlColor(QWidget*, CtlColorKind) {
 
 void CDialog::RefreshColors() {
     const CtlColor own = OnCtlColor(this, CtlColorKind::Dialog);
-    QPalette palette = ClassicPalette();
+    // A window takes every colour from vek's palette, so the desktop's
+    // theme has no say; a page and the controls set only the colours their
+    // handler chooses and take the rest from the window they sit in.
+    QPalette palette = isWindow() ? ClassicPalette() : InheritingPalette();
     if (own.brush == CtlColor::Brush::Solid)
         palette.setColor(QPalette::Window, own.brushColor);
     setPalette(palette);
@@ -491,7 +502,7 @@ const QPalette& CDialog::PaletteFor(const PaletteRecipe& recipe) {
         if (made == recipe)
             return palette;
     const CtlColor& answer = recipe.answer;
-    QPalette palette = ClassicPalette();
+    QPalette palette = InheritingPalette();
     if (answer.textColor) {
         palette.setColor(QPalette::WindowText, *answer.textColor);
         palette.setColor(QPalette::Text, *answer.textColor);
