@@ -2,9 +2,11 @@
 #include "app/main_dlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QWindow>
@@ -12,10 +14,12 @@
 
 #include "app/about_dlg.h"
 #include "controls/icon_menu.h"
+#include "framework/dialog_keys.h"
 #include "framework/platform_services.h"
 #include "framework/resources.h"
 #include "pages/page_registry.h"
 #include "res/author_info.h"
+#include "res/menus.h"
 
 namespace {
 constexpr int IDD_MAIN = 102;
@@ -45,6 +49,13 @@ constexpr int IDI_MAIN = 128;
 constexpr int IDI_TOPMOST_ON = 143;
 constexpr int IDI_TOPMOST_OFF = 144;
 constexpr int IDC_LINK_CURSOR = 135;
+
+// The navigation buttons with a menu, and the menu each opens.
+constexpr std::pair<int, int> kMenuButtons[] = {
+    {IDC_AIR_TOOLS, IDR_AIR_MENU},
+    {IDC_NOISE_TOOLS, IDR_NOISE_MENU},
+    {IDC_SIDE_TOOLS, IDR_SIDE_TOOLS_MENU},
+};
 
 const QColor kMainColor(0, 166, 228);
 const QColor kButtonFace(152, 242, 196);
@@ -118,6 +129,9 @@ bool CMainDlg::OnInitDialog() {
         std::unique_ptr<CCalcPage> page = row.create();
         page->Create(this);
         page->hide();
+        // A screen reader names the page as its button or menu entry does.
+        page->setAccessibleName(NavigationOf(row.command).second);
+        page->installEventFilter(this);
         m_pages[row.index - 1] = std::move(page);
     }
     ShowPage(1);
@@ -184,6 +198,75 @@ void CMainDlg::ShowPage(int index) {
     if (!page)
         page = Page(1);
     page->show();
+}
+
+std::pair<int, QString> CMainDlg::NavigationOf(int command) const {
+    if (const ControlTemplate* button = TemplateOf(command))
+        return {command, QString::fromUtf8(button->text)};
+    for (const auto& [buttonId, menuId] : kMenuButtons)
+        if (const MenuResource* menu = FindMenuResource(menuId))
+            for (const MenuItemResource& item : menu->items)
+                if (item.commandId == command)
+                    return {buttonId, QString::fromUtf8(item.text)};
+    return {IDC_SEWAGE, QString()};
+}
+
+QWidget* CMainDlg::NavigationButton(int index) const {
+    for (const PageRow& row : PageRegistry())
+        if (row.index == index)
+            return GetDlgItem(NavigationOf(row.command).first);
+    return GetDlgItem(IDC_SEWAGE);
+}
+
+// A page that hides (Enter in a field, Esc) must not keep the focus in a
+// control the user can no longer see: keys typed next would change it
+// unseen. The focus goes to the button that leads back to the page; the
+// hidden page's handlers hear nothing of it.
+void CMainDlg::HandFocusToNavigation(const CDialog* page) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !page->isAncestorOf(focus))
+        return;
+    for (int index = 1; index <= kPageCount; ++index) {
+        if (Page(index) != page)
+            continue;
+        CDialog::QuietScope quiet(*Page(index));
+        if (QWidget* button = NavigationButton(index))
+            button->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
+    for (const auto& page : m_pages) {
+        if (page.get() != watched)
+            continue;
+        if (event->type() == QEvent::Hide)
+            HandFocusToNavigation(page.get());
+        return false;  // a page is no control of the main window
+    }
+    return CDialog::eventFilter(watched, event);
+}
+
+// F6 moves between the navigation column and the visible page: into the
+// page's first tab stop, or back to the button that leads to the page.
+void CMainDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F6 || event->modifiers() != Qt::NoModifier) {
+        CDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    CDialog* page = VisiblePage();
+    if (!page)
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && page->isAncestorOf(focus)) {
+        for (int index = 1; index <= kPageCount; ++index)
+            if (Page(index) == page)
+                if (QWidget* button = NavigationButton(index))
+                    button->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    if (QWidget* first = NextTabStop(page->TabCycle(), nullptr, true))
+        first->setFocus(Qt::TabFocusReason);
 }
 
 void CMainDlg::PlacePages() {

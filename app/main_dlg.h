@@ -34,6 +34,9 @@ public:
     // The context menu opened over a tool window: its copy entry takes the
     // tool window's record.
     void OpenWindowMenu(const QPoint& globalPos, const CRecordWindow& window) override;
+    // The navigation button that leads to the page of `index`: the page's
+    // own button, or the button whose menu holds the page's command.
+    QWidget* NavigationButton(int index) const;
 
     // Navigation column.
     CColorButton m_btnSewage;      // 1000
@@ -57,6 +60,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnSysCommand(int command);
@@ -76,6 +81,9 @@ private:
     void OnShrinkTick();
     void ShowClock();
     void ConfigureButtons();
+    // Where the command that shows a page sits: its button's id and text.
+    std::pair<int, QString> NavigationOf(int command) const;
+    void HandFocusToNavigation(const CDialog* page);
 
     // The pages of the page registry, by index - 1; nullptr: not in this build.
     std::array<std::unique_ptr<CCalcPage>, kPageCount> m_pages;

@@ -101,8 +101,7 @@ std::optional<CheckBox> CheckNewUnit(const NewUnitLine& line) {
     return std::nullopt;
 }
 
-CalcRecord ConversionRecord(const std::string& kind, float value, const std::string& from,
-                            const std::string& to, float converted) {
+const RecordText& ConversionRecordText() {
     static const RecordText text{
         .title = "单位换算",
         .formulas =
@@ -112,6 +111,12 @@ CalcRecord ConversionRecord(const std::string& kind, float value, const std::str
                    {"from", "原单位", "", ""},
                    {"to", "目标单位", "", ""},
                    {"converted", "换算后的值", "x2", ""}}};
+    return text;
+}
+
+CalcRecord ConversionRecord(const std::string& kind, float value, const std::string& from,
+                            const std::string& to, float converted) {
+    const RecordText& text = ConversionRecordText();
     const NamedValue inputs[] = {
         {"kind", kind}, {"value", static_cast<double>(value)}, {"from", from}, {"to", to}};
     const NamedValue results[] = {{"converted", static_cast<double>(converted)}};

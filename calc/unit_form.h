@@ -11,6 +11,8 @@
 #include "calc/field_table.h"
 
 FieldTable UnitConverterFieldTable();
+// The title, formula and field labels of a conversion's record.
+const RecordText& ConversionRecordText();
 // The record of one conversion: value in unit `from` of the kind, shown as
 // `converted` in unit `to`; each value carries its unit.
 CalcRecord ConversionRecord(const std::string& kind, float value, const std::string& from,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/color_button.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFocusEvent>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "framework/classic_style.h"
 #include "framework/notify.h"
 #include "framework/resources.h"
 
@@ -26,7 +28,7 @@ constexpr int kFocusInset = 3;
 // The platform's own colours, not a palette the owner may have given the
 // button: the state colours start from these.
 QColor SystemColor(QPalette::ColorRole role) {
-    return QApplication::palette().color(role);
+    return ClassicPalette().color(role);
 }
 
 // An icon's own size: the first size it was made in. A scalable icon that
@@ -36,9 +38,55 @@ QSize OwnSize(const QIcon& icon) {
     return sizes.isEmpty() ? QSize(16, 16) : sizes.first();
 }
 
+// A screen reader hears the toggle as a check box with its state, and a
+// button that opens a menu as a menu button; Qt sees neither, since the
+// button keeps its toggle state and its menu of its own.
+class ColorButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ColorButtonAccessible(CColorButton* button) : QAccessibleWidget(button) {}
+
+    QAccessible::Role role() const override {
+        if (Button()->IsToggle())
+            return QAccessible::CheckBox;
+        return Button()->HasMenu() ? QAccessible::ButtonMenu : QAccessible::Button;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = Button()->IsToggle();
+        state.checked = Button()->IsToggle() && Button()->IsChecked();
+        state.hasPopup = Button()->HasMenu();
+        return state;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && Button()->accessibleName().isEmpty())
+            return Button()->text().remove(QLatin1Char('&'));
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            static_cast<CColorButton*>(widget())->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    const CColorButton* Button() const { return static_cast<const CColorButton*>(widget()); }
+};
+
+QAccessibleInterface* ColorButtonFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("CColorButton"))
+        if (auto* button = qobject_cast<CColorButton*>(object))
+            return new ColorButtonAccessible(button);
+    return nullptr;
+}
+
 }  // namespace
 
 CColorButton::CColorButton(QWidget* parent) : QPushButton(parent) {
+    QAccessible::installFactory(ColorButtonFactory);  // kept once, however often installed
     ResetColors(false);
     setAutoDefault(false);
     // Moves without a button held are needed to light the face.

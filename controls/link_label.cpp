@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "controls/link_label.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
 
+#include "framework/classic_style.h"
 #include "framework/notify.h"
 #include "framework/platform_services.h"
 
@@ -17,7 +19,43 @@ constexpr int kBlinkFillMs = 500;
 constexpr int kMaxGradientBands = 100;
 
 QColor SystemColor(QPalette::ColorRole role) {
-    return QApplication::palette().color(role);
+    return ClassicPalette().color(role);
+}
+
+// A screen reader hears a link label as a link named by its address, with
+// a press action that opens it; any other label as a text.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(CLinkLabel* label) : QAccessibleWidget(label) {}
+
+    QAccessible::Role role() const override {
+        return Label()->LinkMode() != CLinkLabel::LinkNone ? QAccessible::Link
+                                                           : QAccessible::StaticText;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && Label()->accessibleName().isEmpty())
+            return Label()->Text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        if (role() == QAccessible::Link)
+            return {pressAction()};
+        return {};
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && role() == QAccessible::Link)
+            const_cast<CLinkLabel*>(Label())->Activate();
+    }
+
+private:
+    const CLinkLabel* Label() const { return static_cast<const CLinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* LinkLabelFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("CLinkLabel"))
+        if (auto* label = qobject_cast<CLinkLabel*>(object))
+            return new LinkLabelAccessible(label);
+    return nullptr;
 }
 
 }  // namespace
@@ -27,6 +65,7 @@ CLinkLabel::CLinkLabel(QWidget* parent)
       m_crText(SystemColor(QPalette::WindowText)),
       m_crDefault(SystemColor(QPalette::Button)),
       m_font(font()) {
+    QAccessible::installFactory(LinkLabelFactory);  // kept once, however often installed
     connect(&m_blinkTimer, &QTimer::timeout, this, &CLinkLabel::OnTimer);
     setAttribute(Qt::WA_OpaquePaintEvent, true);
     UpdateMouseHandling();
@@ -232,6 +271,10 @@ void CLinkLabel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
+    Activate();
+}
+
+void CLinkLabel::Activate() {
     if (m_bNotifyParent) {
         SendNotify(this, Notify::LinkClicked);
         return;

@@ -71,6 +71,8 @@ public:
     CLinkLabel& SetLinkTarget(const QString& target);  // no repaint
 
     QString Text() const { return m_text; }
+    // What a left click does: tells the parent, or opens the link.
+    void Activate();
     QColor LabelColor() const { return m_crText; }
     QColor EmbossColor() const { return m_crEmboss; }
     const QFont& LabelFont() const { return m_font; }

@@ -16,6 +16,9 @@ void SetUpApplication(QApplication& app) {
     // The classic look the pages were laid out for: etched group boxes,
     // sunken fields, plain push buttons; the same on every desktop.
     app.setStyle(new ClassicStyle);
+    // Its own light colours too (menus, boxes and tooltips included), so a
+    // dark desktop theme leaves every text readable.
+    QApplication::setPalette(ClassicPalette());
     // Qt sets the C library's locale from the environment at start-up; numbers
     // must never take a decimal comma from it.
     std::setlocale(LC_NUMERIC, "C");

@@ -41,6 +41,46 @@ void DrawSunkenEdge(QPainter* p, const QRect& r, const QPalette& palette) {
 
 }  // namespace
 
+const QPalette& ClassicPalette() {
+    static const QPalette palette = [] {
+        const QColor face(239, 239, 239);
+        const QColor black(0, 0, 0);
+        const QColor white(255, 255, 255);
+        QPalette p;
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(group, QPalette::Window, face);
+            p.setColor(group, QPalette::Button, face);
+            p.setColor(group, QPalette::Light, white);
+            p.setColor(group, QPalette::Midlight, QColor(202, 202, 202));
+            p.setColor(group, QPalette::Mid, QColor(184, 184, 184));
+            p.setColor(group, QPalette::Dark, QColor(159, 159, 159));
+            p.setColor(group, QPalette::Shadow, QColor(118, 118, 118));
+            p.setColor(group, QPalette::Base, white);
+            p.setColor(group, QPalette::AlternateBase, QColor(247, 247, 247));
+            p.setColor(group, QPalette::WindowText, black);
+            p.setColor(group, QPalette::Text, black);
+            p.setColor(group, QPalette::ButtonText, black);
+            p.setColor(group, QPalette::BrightText, white);
+            // White on the classic dark blue: 14 : 1 (a lighter blue
+            // would fall below 4.5 : 1).
+            p.setColor(group, QPalette::Highlight, QColor(10, 36, 106));
+            p.setColor(group, QPalette::HighlightedText, white);
+            p.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 220));
+            p.setColor(group, QPalette::ToolTipText, black);
+            p.setColor(group, QPalette::PlaceholderText, QColor(72, 72, 72));
+            p.setColor(group, QPalette::Link, QColor(0, 0, 255));
+            p.setColor(group, QPalette::LinkVisited, QColor(128, 0, 128));
+        }
+        // Disabled text is dimmed, yet dark enough to read on a face, a
+        // field or a page (at least 4.6 : 1 on the page colour).
+        const QColor dimmed(72, 72, 72);
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setColor(QPalette::Disabled, role, dimmed);
+        return p;
+    }();
+    return palette;
+}
+
 ClassicStyle::ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows"))) {}
 
 void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

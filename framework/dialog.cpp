@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "framework/accessible_names.h"
+#include "framework/classic_style.h"
 #include "framework/control_factory.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_font.h"
@@ -44,6 +46,14 @@ Qt::WindowFlags FlagsOf(WindowKind kind) {
                    Qt::WindowMaximizeButtonHint;
     }
     return Qt::Widget;
+}
+
+// vek's colours with no role set, so that a control takes from its parent
+// every role it does not set itself.
+QPalette InheritingPalette() {
+    QPalette palette = ClassicPalette();
+    palette.setResolveMask(0);
+    return palette;
 }
 
 CtlColorKind ColorKindOf(const QWidget* widget) {
@@ -192,7 +202,8 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
 
     switch (event->type()) {
         case QEvent::KeyPress:
-            if (ClickPushButtonOnEnter(widget, static_cast<QKeyEvent*>(event)))
+            if (ClickPushButtonOnEnter(widget, static_cast<QKeyEvent*>(event)) ||
+                MoveInRadioGroup(widget, static_cast<QKeyEvent*>(event)))
                 return true;
             break;
         case QEvent::FocusIn:
@@ -272,6 +283,7 @@ bool CDialog::Create(QWidget* parent) {
     created_ = true;
     const bool focusDefault = OnInitDialog();
     RefreshColors();
+    NameFields();
     if (focusDefault && template_->kind != WindowKind::ChildPage) {
         for (const auto& entry : controls_) {
             if ((entry.tmpl->style & Style::TabStop) && !entry.widget->isHidden() &&
@@ -289,8 +301,43 @@ void CDialog::showEvent(QShowEvent* event) {
     // A window's first focus is given once it can hold one.
     if (initialFocus_) {
         initialFocus_->setFocus(Qt::OtherFocusReason);
+        // A field given the focus by the window shows its text selected, as
+        // after Tab, so that what the user types replaces it.
+        if (auto* edit = qobject_cast<QLineEdit*>(initialFocus_); edit && focusWidget() == edit)
+            edit->selectAll();
         initialFocus_ = nullptr;
     }
+}
+
+void CDialog::NameFields() {
+    InstallFieldAccessibility();
+    for (const auto& entry : controls_) {
+        const ControlKind kind = entry.tmpl->kind;
+        if (kind != ControlKind::Edit && kind != ControlKind::ComboBox)
+            continue;
+        const FieldName named = NameOfField(entry.tmpl->id);
+        entry.widget->setAccessibleName(named.name);
+        entry.widget->setAccessibleDescription(named.description);
+    }
+}
+
+CDialog::FieldName CDialog::NameOfField(int id) const {
+    const ControlTemplate* field = TemplateOf(id);
+    return {field ? TemplateLabelOf(*template_, *field) : QString(), QString()};
+}
+
+std::vector<QWidget*> CDialog::TabCycle() const {
+    std::vector<QWidget*> controls;
+    controls.reserve(controls_.size());
+    for (const auto& entry : controls_) controls.push_back(entry.widget);
+    // A shown page is a control parent: its tab stops follow the window's.
+    for (const CDialog* page : findChildren<const CDialog*>(Qt::FindDirectChildrenOnly)) {
+        if (page->template_->kind != WindowKind::ChildPage || page->isHidden())
+            continue;
+        const std::vector<QWidget*> own = page->TabCycle();
+        controls.insert(controls.end(), own.begin(), own.end());
+    }
+    return controls;
 }
 
 int CDialog::DoModal(QWidget* parent) {
@@ -409,7 +456,10 @@ CtlColor CDialog::OnCtlColor(QWidget*, CtlColorKind) {
 
 void CDialog::RefreshColors() {
     const CtlColor own = OnCtlColor(this, CtlColorKind::Dialog);
-    QPalette palette = QApplication::palette();
+    // A window takes every colour from vek's palette, so the desktop's
+    // theme has no say; a page and the controls set only the colours their
+    // handler chooses and take the rest from the window they sit in.
+    QPalette palette = isWindow() ? ClassicPalette() : InheritingPalette();
     if (own.brush == CtlColor::Brush::Solid)
         palette.setColor(QPalette::Window, own.brushColor);
     setPalette(palette);
@@ -422,7 +472,7 @@ void CDialog::ApplyColorsTo(const Entry& entry) {
         return;  // a control class of its own paints itself
     QWidget* w = entry.widget;
     const CtlColorKind kind = ColorKindOf(w);
-    const PaletteRecipe recipe{kind, OnCtlColor(w, kind), QApplication::palette().cacheKey()};
+    const PaletteRecipe recipe{kind, OnCtlColor(w, kind), ClassicPalette().cacheKey()};
     if (kind == CtlColorKind::Static) {
         const bool edit = qobject_cast<QLineEdit*>(w) != nullptr;
         w->setAutoFillBackground(!edit && FillsBackground(recipe.answer));
@@ -452,7 +502,7 @@ const QPalette& CDialog::PaletteFor(const PaletteRecipe& recipe) {
         if (made == recipe)
             return palette;
     const CtlColor& answer = recipe.answer;
-    QPalette palette = QApplication::palette();
+    QPalette palette = InheritingPalette();
     if (answer.textColor) {
         palette.setColor(QPalette::WindowText, *answer.textColor);
         palette.setColor(QPalette::Text, *answer.textColor);
@@ -514,10 +564,11 @@ bool CDialog::event(QEvent* event) {
 }
 
 bool CDialog::focusNextPrevChild(bool next) {
-    std::vector<QWidget*> controls;
-    controls.reserve(controls_.size());
-    for (const auto& entry : controls_) controls.push_back(entry.widget);
-    if (QWidget* target = NextTabStop(controls, QApplication::focusWidget(), next))
+    // A page is a control parent: the window that holds it runs the cycle.
+    if (auto* holder = dynamic_cast<CDialog*>(parentWidget());
+        holder && template_->kind == WindowKind::ChildPage)
+        return holder->focusNextPrevChild(next);
+    if (QWidget* target = NextTabStop(TabCycle(), QApplication::focusWidget(), next))
         target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     // Used up either way: the focus never leaves the window by Tab.
     return true;

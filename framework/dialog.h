@@ -91,6 +91,19 @@ public:
     // The radio buttons of the group that starts at `firstId`.
     std::vector<QWidget*> RadioGroup(int firstId) const;
 
+    // The controls Tab and Shift+Tab cycle through, in order: the window's
+    // own, in template order, then those of its shown pages.
+    virtual std::vector<QWidget*> TabCycle() const;
+
+    // How a screen reader names a field (edit or list): its label as the
+    // window shows it, and what the label leaves out (symbol, unit). By
+    // default the static text that stands before the field in the template.
+    struct FieldName {
+        QString name;
+        QString description;
+    };
+    virtual FieldName NameOfField(int id) const;
+
 protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
@@ -153,6 +166,8 @@ private:
     void OnFocusIn(QWidget* control);
     void OnFocusOut(QWidget* control, QFocusEvent* event);
     void ApplyTabOrder();
+    // Gives every field its accessible name and description.
+    void NameFields();
 
     const DialogTemplate* template_;
     DialogBaseUnits baseUnits_;

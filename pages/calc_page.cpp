@@ -3,6 +3,7 @@
 
 #include <QContextMenuEvent>
 
+#include "calc/field_labels.h"
 #include "calc/noise_forms.h"
 #include "framework/data_exchange.h"
 #include "pages/page_colors.h"
@@ -21,6 +22,24 @@ void CCalcPage::DoDataExchange(CDataExchange* pDX) {
         }
         std::visit([&](auto* member) { DDX_Text(pDX, binding.id, *member); }, binding.member);
     }
+}
+
+CDialog::FieldName RecordNameOf(FieldTable table, int id) {
+    const RecordLabel* label = FieldRecordLabel(table, id);
+    if (!label)
+        return {};
+    QStringList parts;
+    for (const char* part : {label->symbol, label->unit})
+        if (*part)
+            parts << QString::fromUtf8(part);
+    return {QString::fromUtf8(label->label), parts.join(QStringLiteral("，"))};
+}
+
+CDialog::FieldName CCalcPage::NameOfField(int id) const {
+    FieldName named = RecordNameOf(Fields(), id);
+    if (named.name.isEmpty())
+        named = CDialog::NameOfField(id);
+    return named;
 }
 
 void CCalcPage::SetStartValues() {

@@ -17,6 +17,11 @@
 #include "framework/dialog.h"
 #include "pages/record_window.h"
 
+// The record label of the field `id` of `table` as a screen reader's name,
+// with its symbol and unit as description; an empty name when no
+// calculator labels it.
+CDialog::FieldName RecordNameOf(FieldTable table, int id);
+
 class CCalcPage : public CDialog, public CRecordWindow {
 public:
     // How labels, group boxes, choices and read-only fields show the page
@@ -44,6 +49,10 @@ public:
     // Every bound member, in the page's exchange order: it decides which
     // members a failed take-in has already read.
     virtual std::vector<Binding> Bindings() = 0;
+
+    // A field is named by its calculators' record label, else as the
+    // window labels it.
+    FieldName NameOfField(int id) const override;
 
     // The record of the page's last computation (its inputs, and its results
     // or the box that stopped it); none before the first.

@@ -9,8 +9,10 @@
 #include <cmath>
 
 #include "calc/decibel.h"
+#include "calc/noise_forms.h"
 #include "framework/accelerators.h"
 #include "framework/data_exchange.h"
+#include "pages/calc_page.h"
 #include "res/accelerators.h"
 
 namespace {
@@ -51,6 +53,22 @@ double DropLastDigit(double integer) {
 
 CDecibelCalcDlg::CDecibelCalcDlg() : CDialog(IDD) {}
 
+CDialog::FieldName CDecibelCalcDlg::NameOfField(int id) const {
+    return RecordNameOf(DecibelSumFieldTable(), id);
+}
+
+// A screen reader names a key by what it does where its face shows only a
+// sign; the digit keys are named by their digit.
+void CDecibelCalcDlg::NameKeys() {
+    static constexpr std::pair<int, const char*> kKeyNames[] = {
+        {IDC_POINT, "小数点"}, {IDC_BACKSPACE, "退格"},    {IDC_CLEAR, "清除"},
+        {IDC_ADD, "分贝相加"}, {IDC_SUBTRACT, "分贝相减"}, {IDC_EQUALS, "等于"},
+    };
+    for (const auto& [id, name] : kKeyNames)
+        if (QWidget* key = GetDlgItem(id))
+            key->setAccessibleName(QString::fromUtf8(name));
+}
+
 void CDecibelCalcDlg::BuildMessageMap() {
     // The digits, in the order of their ids: 1050 is 1, 1051 is 0.
     static constexpr std::pair<int, int> kDigits[] = {
@@ -90,6 +108,7 @@ bool CDecibelCalcDlg::OnInitDialog() {
     m_resultChain.clear();
     m_record.reset();
     Show();
+    NameKeys();
     return true;  // the focus goes to the first control, "0"
 }
 

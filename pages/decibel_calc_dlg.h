@@ -74,8 +74,10 @@ protected:
     CtlColor OnCtlColor(QWidget* control, CtlColorKind kind) override;
     // A right click on the background opens the main window's menu over it.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    FieldName NameOfField(int id) const override;
 
 private:
+    void NameKeys();
     // One operand's entry, as the digit keys build it.
     struct Entry {
         bool& point;

@@ -29,6 +29,8 @@ TEST(ScriptLine, ReadsEachFormOfArgument) {
         {"wheel 1039 -2", {Verb::Wheel, 1039, false, -2, ""}},
         {"wheel 1039 3", {Verb::Wheel, 1039, false, 3, ""}},
         {"type 1005 12 \r", {Verb::Type, 1005, false, 0, "12 "}},  // CR dropped
+        {"accessible 1005", {Verb::Accessible, 1005, false, 0, ""}},
+        {"accessible all", {Verb::Accessible, 0, false, 0, "all"}},
     };
     for (const auto& [line, want] : rows) {
         SCOPED_TRACE(line);
@@ -58,6 +60,7 @@ TEST(ScriptLine, RefusesWithReason) {
         {"wheel 1039 0", "wheel needs notches from -100 to 100 other than 0, not \"0\""},
         {"wheel 1039 -101", "wheel needs notches from -100 to 100 other than 0, not \"-101\""},
         {"wheel x 1", "wheel needs a control id, not \"x\""},
+        {"accessible page", "accessible needs a control id, window or all, not \"page\""},
         {"monkey 5000",
          "monkey needs a number of actions and a start number from 0 to 4294967295, "
          "not \"5000\""},

@@ -168,12 +168,12 @@ TEST_F(ClassicDialog, EnterAndSpaceOnAFocusedButtonClickIt) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(ClassicDialog, TabAndShiftTabCycleInTheWindowThatHasTheFocus) {
-    // Hidden and disabled fields are passed over; neither window lets the
-    // focus go into the other.
+TEST_F(ClassicDialog, TabAndShiftTabCycleThroughTheWindowAndItsPage) {
+    // The page is a control parent: its tab stops follow the window's own
+    // in one cycle. Hidden and disabled fields are passed over.
     const std::pair<int, std::vector<int>> rows[] = {
-        {101, {102, 101, 102}},
-        {201, {202, 203, 206, 201}},
+        {101, {102, 201, 202, 203, 206, 101}},
+        {201, {202, 203, 206, 101, 102, 201}},
     };
     for (const auto& [start, forward] : rows) {
         Item(start)->setFocus();

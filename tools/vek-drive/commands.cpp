@@ -114,6 +114,13 @@ KeyStroke KeyOfName(const QString& name) {
         {"NumDecimal", {Qt::Key_Period, true, QStringLiteral(".")}},
         // The copy shortcut: C with Ctrl held types the control character.
         {"Ctrl+C", {Qt::Key_C, false, QStringLiteral("\x03"), Qt::ControlModifier}},
+        {"Up", {Qt::Key_Up, false, QString()}},
+        {"Down", {Qt::Key_Down, false, QString()}},
+        {"Left", {Qt::Key_Left, false, QString()}},
+        {"Right", {Qt::Key_Right, false, QString()}},
+        {"Home", {Qt::Key_Home, false, QString()}},
+        {"End", {Qt::Key_End, false, QString()}},
+        {"F6", {Qt::Key_F6, false, QString()}},
     };
     for (const auto& [keyName, stroke] : named)
         if (name == QLatin1String(keyName))
@@ -185,6 +192,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Wheel(c.id, c.number);
         case Verb::Clipboard:
             return Clipboard();
+        case Verb::Accessible:
+            return Accessible(c);
         case Verb::Monkey:
             Fail(QStringLiteral("monkey runs from the script only"));
     }

@@ -56,6 +56,7 @@ private:
     void Screenshot(const QString& file) const;
     void Wheel(int id, int notches);
     void Clipboard() const;
+    void Accessible(const Command& command) const;
 
     WindowTracker& windows_;
     QPointer<QEventLoop> wait_;

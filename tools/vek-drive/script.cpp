@@ -21,6 +21,7 @@ enum class Shape {
     Millis,      // wait 1000
     FileName,    // screenshot page.png
     CountStart,  // monkey 5000 42
+    IdOrWhole,   // accessible 1005, accessible window, accessible all
 };
 
 struct VerbInfo {
@@ -29,7 +30,7 @@ struct VerbInfo {
     Shape shape;
 };
 
-constexpr std::array<VerbInfo, 23> kVerbs{{
+constexpr std::array<VerbInfo, 24> kVerbs{{
     {"menu", Verb::Menu, Shape::Id},
     {"pick", Verb::Pick, Shape::IdOrNone},
     {"window", Verb::Window, Shape::WindowName},
@@ -53,15 +54,17 @@ constexpr std::array<VerbInfo, 23> kVerbs{{
     {"wheel", Verb::Wheel, Shape::IdNotches},
     {"clipboard", Verb::Clipboard, Shape::Nothing},
     {"monkey", Verb::Monkey, Shape::CountStart},
+    {"accessible", Verb::Accessible, Shape::IdOrWhole},
 }};
 
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
                                                        "decibel", "lp1",  "path"};
 
-constexpr std::array<std::string_view, 23> kKeyNames{
-    "Enter", "Escape", "Backspace", "Delete",  "Tab",      "Shift+Tab",  "Space", "F1",
-    "Clear", "Num0",   "Num1",      "Num2",    "Num3",     "Num4",       "Num5",  "Num6",
-    "Num7",  "Num8",   "Num9",      "NumPlus", "NumMinus", "NumDecimal", "Ctrl+C"};
+constexpr std::array<std::string_view, 30> kKeyNames{
+    "Enter", "Escape", "Backspace", "Delete",  "Tab",      "Shift+Tab",  "Space",  "F1",
+    "Clear", "Num0",   "Num1",      "Num2",    "Num3",     "Num4",       "Num5",   "Num6",
+    "Num7",  "Num8",   "Num9",      "NumPlus", "NumMinus", "NumDecimal", "Ctrl+C", "Up",
+    "Down",  "Left",   "Right",     "Home",    "End",      "F6"};
 
 // A wait longer than ten minutes is a typing error, not a scenario.
 constexpr int kLongestWait = 600000;
@@ -213,6 +216,17 @@ std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view a
                 return "screenshot needs a file name";
             command.text = std::string(args);
             return {};
+        case Shape::IdOrWhole: {
+            if (args == "window" || args == "all") {
+                command.text = std::string(args);
+                return {};
+            }
+            const auto id = ReadCount(args);
+            if (!hasArgs || !id)
+                return name + " needs a control id, window or all, not " + Quoted(args);
+            command.id = *id;
+            return {};
+        }
         case Shape::CountStart: {
             std::string_view head, rest;
             bool hasRest = false;
@@ -268,6 +282,8 @@ std::string FormatCommand(const Command& command) {
             return name + " " + number;
         case Shape::CountStart:
             return name + " " + number + " " + std::to_string(command.randomStart);
+        case Shape::IdOrWhole:
+            return name + " " + (command.text.empty() ? id : command.text);
     }
     return name;
 }

@@ -38,6 +38,7 @@ enum class Verb {
     Screenshot,  // screenshot FILE
     Wheel,       // wheel ID N
     Clipboard,   // clipboard
+    Accessible,  // accessible ID | accessible window | accessible all
     Monkey,      // monkey N START
 };
 
@@ -47,7 +48,8 @@ struct Command {
     bool none = false;              // `pick none`, `hover none`
     int number = 0;                 // item index of choose, milliseconds of wait, notches of wheel,
                                     // actions of monkey
-    std::string text = {};          // TEXT of type, key name, window name, file name (UTF-8)
+    std::string text = {};          // TEXT of type, key name, window name, file name (UTF-8),
+                                    // "window" or "all" of accessible
     std::uint32_t randomStart = 0;  // START of monkey
 };
 
