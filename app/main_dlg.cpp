@@ -36,6 +36,9 @@ constexpr int ID_HELP = 57670;
 constexpr int IDM_ABOUTBOX = 16;     // system-menu command of the About entry
 constexpr int ID_EDIT_COPY = 57634;  // context-menu command: copy the calculation record
 constexpr const char* kCopyRecordText = "复制计算过程";
+constexpr int ID_FILE_OPEN = 57601;     // context menu: fill the inputs from a project file
+constexpr int ID_FILE_SAVE_AS = 57604;  // context menu: save the inputs to a project file
+constexpr int ID_FILE_EXPORT = 57607;   // context menu: export the calculation book
 
 constexpr int IDR_SIDE_TOOLS_MENU = 148;
 constexpr int IDR_NOISE_MENU = 149;
@@ -257,6 +260,9 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
     if (const QString text = LoadStringResource(IDS_ABOUTBOX); !text.isEmpty())
         entries.emplace_back(IDM_ABOUTBOX, text);
     entries.emplace_back(ID_EDIT_COPY, QString::fromUtf8(kCopyRecordText));
+    entries.emplace_back(ID_FILE_OPEN, QStringLiteral("打开输入…"));
+    entries.emplace_back(ID_FILE_SAVE_AS, QStringLiteral("保存输入…"));
+    entries.emplace_back(ID_FILE_EXPORT, QStringLiteral("导出计算书…"));
     IconMenu menu;
     menu.LoadEntries(QString(), entries);
     const CCalcPage* page = VisibleCalcPage();
@@ -266,6 +272,12 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
     const int command = menu.TrackPopup(event->globalPos());
     if (command == ID_EDIT_COPY)
         OnCopyRecord();
+    else if (command == ID_FILE_OPEN)
+        m_project.OpenInputs();
+    else if (command == ID_FILE_SAVE_AS)
+        m_project.SaveInputs();
+    else if (command == ID_FILE_EXPORT)
+        m_project.ExportBook();
     else if (command)
         OnSysCommand(command);
 }

@@ -98,7 +98,8 @@ void ReadValues(const KnownCalculator& known, const Json& values, bool choices, 
             else if (value.is_number_unsigned())
                 choice = std::to_string(value.get<std::uint64_t>());
             if (!ChoiceIndex(*field, choice)) {
-                problems.push_back(where + name + " 没有选项" + Shown(value.dump()) + "，已跳过。");
+                problems.push_back(where + name + " 没有选项" +
+                                   Shown(value.is_string() ? choice : value.dump()) + "，已跳过。");
                 continue;
             }
             entry.choices.emplace_back(name, choice);
@@ -190,12 +191,13 @@ ProjectRead ParseProject(std::string_view bytes) {
 ProjectRead ReadProjectFile(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::path file = vek::units::PathOf(path);
+    const fs::file_status status = fs::status(file, error);
     if (error)
-        return Refused("无法打开项目文件：" + vek::units::FileErrorText(error));
+        return Refused(vek::units::FileErrorText(error));
     if (!fs::is_regular_file(status))
-        return Refused("无法打开项目文件：这不是一个普通文件");
-    const auto size = fs::file_size(path, error);
+        return Refused("这不是一个普通文件。");
+    const auto size = fs::file_size(file, error);
     if (!error && size > kMaxProjectBytes)
         return Refused("项目文件太大（超过 4 MB），不是 vek 保存的输入。");
     std::string bytes;
@@ -209,7 +211,7 @@ ProjectRead ReadProjectFile(const std::string& path) {
     if (tooLarge)
         return Refused("项目文件太大（超过 4 MB），不是 vek 保存的输入。");
     if (!read.Ok())
-        return Refused("无法读取项目文件：" + read.reason);
+        return Refused("无法读取：" + read.reason);
     return ParseProject(bytes);
 }
 

@@ -47,6 +47,13 @@ public:
     // The record of the page's last computation (its inputs, and its results
     // or the box that stopped it); none before the first.
     const std::optional<CalcRecord>& LastRecord() const { return lastRecord_; }
+    // The vek-calc name of the calculator of that computation; nullptr when
+    // the page kept a record it made itself (or none).
+    const char* LastCalculator() const { return lastCalculator_; }
+
+    // The tool windows the page opens beside itself that hold inputs of
+    // their own (the decibel calculator's keypad holds none).
+    virtual std::vector<CCalcPage*> ToolWindows() { return {}; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -69,8 +76,12 @@ protected:
     template <class In, class Out>
     void Record(const CalculatorDef<In, Out>& def, const In& in, const Answer<Out>& answer) {
         lastRecord_ = MakeRecord(def, in, answer);
+        lastCalculator_ = def.name;
     }
-    void Record(CalcRecord record) { lastRecord_ = std::move(record); }
+    void Record(CalcRecord record) {
+        lastRecord_ = std::move(record);
+        lastCalculator_ = nullptr;
+    }
 
 private:
     const Binding* BindingOf(const char* fieldName);
@@ -80,6 +91,7 @@ private:
     StaticText statics_;
     std::vector<Binding> bindings_;
     std::optional<CalcRecord> lastRecord_;
+    const char* lastCalculator_ = nullptr;
 };
 
 template <class In, class Out>

@@ -9,6 +9,10 @@ namespace vek::units {
 
 namespace fs = std::filesystem;
 
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 std::string FileErrorText(std::error_code error) {
     const std::error_condition condition = error.default_error_condition();
     if (condition == std::errc::no_such_file_or_directory)
@@ -37,14 +41,15 @@ std::error_code LastError() {
 
 // The file a name leads to: a link is followed, so that the link stays and
 // the file it points at gets the new content.
-fs::path Target(const std::string& path) {
+fs::path Target(const std::string& utf8) {
+    const fs::path path = PathOf(utf8);
     std::error_code error;
     if (fs::is_symlink(path, error)) {
         const fs::path resolved = fs::weakly_canonical(path, error);
         if (!error)
             return resolved;
     }
-    return fs::path(path);
+    return path;
 }
 
 bool ReadOnly(const fs::path& path) {

@@ -183,6 +183,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Wheel(c.id, c.number);
         case Verb::Clipboard:
             return Clipboard();
+        case Verb::AnswerFile:
+            return QueueFileAnswer(text);
         case Verb::Monkey:
             Fail(QStringLiteral("monkey runs from the script only"));
     }

@@ -19,7 +19,7 @@ enum class Shape {
     KeyName,     // key Enter, key 7
     WindowName,  // window about
     Millis,      // wait 1000
-    FileName,    // screenshot page.png
+    FileName,    // screenshot page.png, answer-file inputs.vek
     CountStart,  // monkey 5000 42
 };
 
@@ -29,7 +29,7 @@ struct VerbInfo {
     Shape shape;
 };
 
-constexpr std::array<VerbInfo, 23> kVerbs{{
+constexpr std::array<VerbInfo, 24> kVerbs{{
     {"menu", Verb::Menu, Shape::Id},
     {"pick", Verb::Pick, Shape::IdOrNone},
     {"window", Verb::Window, Shape::WindowName},
@@ -53,6 +53,7 @@ constexpr std::array<VerbInfo, 23> kVerbs{{
     {"wheel", Verb::Wheel, Shape::IdNotches},
     {"clipboard", Verb::Clipboard, Shape::Nothing},
     {"monkey", Verb::Monkey, Shape::CountStart},
+    {"answer-file", Verb::AnswerFile, Shape::FileName},
 }};
 
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
@@ -210,7 +211,7 @@ std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view a
         }
         case Shape::FileName:
             if (args.empty())
-                return "screenshot needs a file name";
+                return name + " needs a file name";
             command.text = std::string(args);
             return {};
         case Shape::CountStart: {

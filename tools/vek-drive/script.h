@@ -39,6 +39,7 @@ enum class Verb {
     Wheel,       // wheel ID N
     Clipboard,   // clipboard
     Monkey,      // monkey N START
+    AnswerFile,  // answer-file PATH
 };
 
 struct Command {
