@@ -83,9 +83,12 @@ ProjectEntry SavedInputs(CCalcPage& window) {
         if (auto* edit = qobject_cast<QLineEdit*>(control)) {
             entry.inputs.emplace_back(field->name, edit->text().toStdString());
         } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+            // An empty list (a unit catalogue without units) holds nothing.
+            if (list->currentIndex() < 0)
+                continue;
             if (field->kind != FieldKind::Choice)
                 entry.inputs.emplace_back(field->name, list->currentText().toStdString());
-            else if (list->currentIndex() >= 0)
+            else
                 entry.choices.emplace_back(field->name, ChoiceWord(*field, list->currentIndex()));
         } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
             entry.choices.emplace_back(field->name, ChoiceWord(*field, box->isChecked() ? 1 : 0));
