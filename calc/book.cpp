@@ -8,37 +8,6 @@ namespace {
 constexpr const char* kDate = "日期：";
 constexpr const char* kVersion = "vek 版本：";
 
-// The title is the one text of a book that comes from the user rather than
-// from a record: it is escaped here as the records escape theirs.
-std::string HtmlText(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        if (c == '&')
-            escaped += "&amp;";
-        else if (c == '<')
-            escaped += "&lt;";
-        else if (c == '>')
-            escaped += "&gt;";
-        else
-            escaped += c;
-    }
-    return escaped;
-}
-
-std::string MarkdownLine(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        if (c == '\n' || c == '\r') {
-            escaped += ' ';
-            continue;
-        }
-        if (std::string_view("\\`*_[]<>|#").find(c) != std::string_view::npos)
-            escaped += '\\';
-        escaped += c;
-    }
-    return escaped;
-}
-
 std::string OneLine(std::string text) {
     for (char& c : text)
         if (c == '\n' || c == '\r')
@@ -71,15 +40,15 @@ std::string BookPlainText(const BookHeading& heading, std::span<const CalcRecord
 }
 
 std::string BookMarkdown(const BookHeading& heading, std::span<const CalcRecord> records) {
-    std::string text = "# " + MarkdownLine(heading.title) + "\n\n";
+    std::string text = "# " + MarkdownEscaped(heading.title) + "\n\n";
     text += kDate + heading.date + "\n\n";
-    text += kVersion + MarkdownLine(heading.version) + "\n";
+    text += kVersion + MarkdownEscaped(heading.version) + "\n";
     for (const CalcRecord& record : records) text += "\n" + RecordMarkdown(record);
     return text;
 }
 
 std::string BookHtml(const BookHeading& heading, std::span<const CalcRecord> records) {
-    const std::string title = HtmlText(heading.title);
+    const std::string title = HtmlEscaped(heading.title);
     std::string html =
         "<!DOCTYPE html>\n"
         "<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
@@ -91,8 +60,8 @@ std::string BookHtml(const BookHeading& heading, std::span<const CalcRecord> rec
         "caption { font-weight: bold; text-align: left; padding: 0.3em 0; }\n"
         "tr { page-break-inside: avoid; }\n"
         "</style>\n</head>\n<body>\n<h1>" +
-        title + "</h1>\n<p>" + kDate + HtmlText(heading.date) + "</p>\n<p>" + kVersion +
-        HtmlText(heading.version) + "</p>\n";
+        title + "</h1>\n<p>" + kDate + HtmlEscaped(heading.date) + "</p>\n<p>" + kVersion +
+        HtmlEscaped(heading.version) + "</p>\n";
     for (const CalcRecord& record : records) html += Fragment(record);
     html += "</body>\n</html>\n";
     return html;
