@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
           libcli11-dev nlohmann-json3-dev fonts-arphic-uming locales clang-format
-          clang libclang-rt-14-dev appstream desktop-file-utils)
+          clang libclang-rt-14-dev appstream desktop-file-utils poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
