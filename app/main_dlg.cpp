@@ -40,6 +40,9 @@ constexpr int ID_HELP = 57670;
 constexpr int IDM_ABOUTBOX = 16;     // system-menu command of the About entry
 constexpr int ID_EDIT_COPY = 57634;  // context-menu command: copy the calculation record
 constexpr const char* kCopyRecordText = "复制计算过程";
+constexpr int ID_FILE_OPEN = 57601;     // context menu: fill the inputs from a project file
+constexpr int ID_FILE_SAVE_AS = 57604;  // context menu: save the inputs to a project file
+constexpr int ID_FILE_EXPORT = 57607;   // context menu: export the calculation book
 
 constexpr int IDR_SIDE_TOOLS_MENU = 148;
 constexpr int IDR_NOISE_MENU = 149;
@@ -349,6 +352,9 @@ void CMainDlg::ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* sour
     if (const QString text = LoadStringResource(IDS_ABOUTBOX); !text.isEmpty())
         entries.emplace_back(IDM_ABOUTBOX, text);
     entries.emplace_back(ID_EDIT_COPY, QString::fromUtf8(kCopyRecordText));
+    entries.emplace_back(ID_FILE_OPEN, QStringLiteral("打开输入…"));
+    entries.emplace_back(ID_FILE_SAVE_AS, QStringLiteral("保存输入…"));
+    entries.emplace_back(ID_FILE_EXPORT, QStringLiteral("导出计算书…"));
     IconMenu menu;
     menu.LoadEntries(QString(), entries);
     for (QAction* action : menu.Popup()->actions())
@@ -357,6 +363,12 @@ void CMainDlg::ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* sour
     const int command = menu.TrackPopup(globalPos);
     if (command == ID_EDIT_COPY && source)
         OnCopyRecord(*source);
+    else if (command == ID_FILE_OPEN)
+        m_project.OpenInputs();
+    else if (command == ID_FILE_SAVE_AS)
+        m_project.SaveInputs();
+    else if (command == ID_FILE_EXPORT)
+        m_project.ExportBook();
     else if (command && command != ID_EDIT_COPY)
         OnSysCommand(command);
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "app/project_commands.h"
 #include "controls/color_button.h"
 #include "controls/link_label.h"
 #include "framework/data_exchange.h"
@@ -89,7 +90,8 @@ private:
     std::array<std::unique_ptr<CCalcPage>, kPageCount> m_pages;
     int m_nShrinkX = 0;  // px per tick of the closing animation
     int m_nShrinkY = 0;
-    QRect m_shrinkRect;   // the rectangle the animation set last
-    QTimer m_clockTimer;  // timer 3
-    QTimer m_closeTimer;  // timer 2
+    QRect m_shrinkRect;                // the rectangle the animation set last
+    QTimer m_clockTimer;               // timer 3
+    QTimer m_closeTimer;               // timer 2
+    ProjectCommands m_project{*this};  // save, open, export (context menu)
 };

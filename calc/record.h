@@ -78,3 +78,9 @@ std::string RecordMarkdown(const CalcRecord& record);
 // An HTML fragment (a meta charset and one table) that a word processor
 // pastes as a table.
 std::string RecordHtml(const CalcRecord& record);
+
+// A text as the record forms write it into Markdown (markup characters
+// escaped, line breaks as blanks) and into HTML (markup escaped), for texts
+// put beside records, such as a book's title.
+std::string MarkdownEscaped(const std::string& text);
+std::string HtmlEscaped(const std::string& text);

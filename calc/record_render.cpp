@@ -156,3 +156,11 @@ std::string RecordHtml(const CalcRecord& record) {
     html += "</table>\n";
     return html;
 }
+
+std::string MarkdownEscaped(const std::string& text) {
+    return MarkdownEscape(text);
+}
+
+std::string HtmlEscaped(const std::string& text) {
+    return HtmlEscape(text);
+}

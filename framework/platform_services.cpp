@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -41,6 +42,12 @@ QDateTime PlatformServices::LocalTime() {
 QRect PlatformServices::DesktopRect() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QString PlatformServices::AskFileName(QWidget* parent, bool save, const QString& caption,
+                                      const QString& filter) {
+    return save ? QFileDialog::getSaveFileName(parent, caption, QString(), filter)
+                : QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
 namespace {

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QString>
 
+class QWidget;
+
 class PlatformServices {
 public:
     virtual ~PlatformServices() = default;
@@ -18,6 +20,12 @@ public:
     virtual QDateTime LocalTime();
     // The desktop window's rectangle, in screen pixels.
     virtual QRect DesktopRect();
+
+    // The platform's file dialog: a file to open (save false) or to write
+    // (save true, the dialog asks before replacing a file), with the caption
+    // and the filter ("项目文件 (*.vek)"). Empty when the user cancels.
+    virtual QString AskFileName(QWidget* parent, bool save, const QString& caption,
+                                const QString& filter);
 };
 
 // The services in use; tests install their own (nullptr restores the default).

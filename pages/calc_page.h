@@ -57,6 +57,13 @@ public:
     // The record of the page's last computation (its inputs, and its results
     // or the box that stopped it); none before the first.
     const std::optional<CalcRecord>& LastRecord() const override { return lastRecord_; }
+    // The vek-calc name of the calculator of that computation; nullptr when
+    // the page kept a record it made itself (or none).
+    const char* LastCalculator() const { return lastCalculator_; }
+
+    // The tool windows the page opens beside itself that hold inputs of
+    // their own (the decibel calculator's keypad holds none).
+    virtual std::vector<CCalcPage*> ToolWindows() { return {}; }
 
     // The live total line of a noise page was used after the last
     // computation: its record shows the line (the background as an input,
@@ -89,10 +96,12 @@ protected:
     template <class In, class Out>
     void Record(const CalculatorDef<In, Out>& def, const In& in, const Answer<Out>& answer) {
         Record(MakeRecord(def, in, answer));
+        lastCalculator_ = def.name;
     }
     void Record(CalcRecord record) {
         computedRecord_ = record;
         lastRecord_ = std::move(record);
+        lastCalculator_ = nullptr;
     }
 
 private:
@@ -104,6 +113,7 @@ private:
     std::vector<Binding> bindings_;
     std::optional<CalcRecord> lastRecord_;
     std::optional<CalcRecord> computedRecord_;  // as the computation made it
+    const char* lastCalculator_ = nullptr;
 };
 
 template <class In, class Out>

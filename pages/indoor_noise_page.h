@@ -18,6 +18,7 @@ public:
 
     FieldTable Fields() const override;
     std::vector<Binding> Bindings() override;
+    std::vector<CCalcPage*> ToolWindows() override { return {&m_dlgLp1}; }
 
     CDecibelCalcDlg m_dlgDecibel;
     CLp1Dlg m_dlgLp1;

@@ -18,6 +18,7 @@ public:
 
     FieldTable Fields() const override;
     std::vector<Binding> Bindings() override;
+    std::vector<CCalcPage*> ToolWindows() override { return {&m_dlgPathDifference}; }
 
     CDecibelCalcDlg m_dlgDecibel;
     CPathDifferenceDlg m_dlgPathDifference;

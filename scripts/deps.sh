@@ -9,7 +9,7 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgl-dev libcli11-dev nlohman
           fonts-arphic-uming scdoc)
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libgmock-dev locales clang-format clang libclang-rt-14-dev
-             appstream desktop-file-utils lintian devscripts
+             appstream desktop-file-utils lintian devscripts poppler-utils
              at-spi2-core python3-pyatspi dbus xvfb xauth)
 fi
 missing=()

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Runs one scenario: vek-drive on SCRIPT in a fresh WORK_DIR, then compares
-# its standard output with the .expected file beside the script and its exit
+# its standard output (and the file pairs NAME.same names) with the .expected
+# file beside the script and its exit
 # status with what that output implies: 1 when the output ends with an
 # "error: line N: ..." line, 0 otherwise.
 #
@@ -41,6 +42,21 @@ file(READ ${expected_file} expected)
 set(expected_status 0)
 if(expected MATCHES "(^|\n)error: line [0-9]+: [^\n]*\n?$")
   set(expected_status 1)
+endif()
+
+# NAME.same: lines "A B", files of the working directory that must end up equal.
+if(EXISTS ${folder}/${name}.same)
+  file(STRINGS ${folder}/${name}.same pairs)
+  foreach(pair IN LISTS pairs)
+    separate_arguments(pair)
+    list(GET pair 0 first)
+    list(GET pair 1 second)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK_DIR}/${first} ${WORK_DIR}/${second}
+                    RESULT_VARIABLE differ)
+    if(differ)
+      string(APPEND actual "files ${first} and ${second} differ\n")
+    endif()
+  endforeach()
 endif()
 
 if(actual STREQUAL expected AND status STREQUAL expected_status)

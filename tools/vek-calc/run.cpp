@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "tools/vek-calc/book_command.h"
 #include "tools/vek-calc/calculator.h"
 #include "tools/vek-calc/csv_cases.h"
 #include "tools/vek-calc/inputs.h"
@@ -85,7 +86,8 @@ constexpr const char* kDescription =
     "one name=value line each, in the page's order. A message box of the page is printed\n"
     "first as \"box: CAPTION | TEXT\"; when the page's check stops the computation only the\n"
     "box is printed and the exit status is 1. A refused command line exits with status 2.\n"
-    "See vek-calc CALCULATOR --help for the inputs of each calculator.";
+    "See vek-calc CALCULATOR --help for the inputs of each calculator, and\n"
+    "vek-calc book --help for the calculation book of a project file.";
 
 constexpr const char* kFooterTail =
     "\nWith --json the results form one object of display texts; a box is its first member,"
@@ -95,9 +97,9 @@ constexpr const char* kFooterTail =
     "\nwith a \"box\" column and the results appended (--json: one object per row). A row that"
     "\ncannot be read is reported on stderr with its line and left out (exit status 5).\n";
 
-// Writes text to out and makes sure it got there; status on success,
-// kNotWritten with a message on err when it did not.
-int Deliver(const std::string& text, std::FILE* out, std::FILE* err, int status) {
+}  // namespace
+
+int DeliverOutput(const std::string& text, std::FILE* out, std::FILE* err, int status) {
     errno = 0;
     const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
     if (written && std::fflush(out) == 0 && !std::ferror(out))
@@ -106,6 +108,8 @@ int Deliver(const std::string& text, std::FILE* out, std::FILE* err, int status)
     std::fprintf(err, "vek-calc: cannot write the output: %s\n", std::strerror(error));
     return kNotWritten;
 }
+
+namespace {
 
 int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
     CLI::App app{kDescription, "vek-calc"};
@@ -151,7 +155,7 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
         std::ostringstream help, problems;
         const int status = app.exit(e, help, problems);
         std::fputs(problems.str().c_str(), err);
-        return Deliver(help.str(), out, err, status);
+        return DeliverOutput(help.str(), out, err, status);
     } catch (const CLI::ParseError& e) {
         if (app.get_subcommands().empty())
             return Refuse(err, "name a calculator (see vek-calc --help)");
@@ -183,7 +187,7 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
                                      ? RenderRecord(*outcome.record, *recordForm)
                                      : Render(calculator, outcome, ids ? Keys::Ids : Keys::Names,
                                               json ? Form::Json : Form::Lines);
-        return Deliver(text, out, err, outcome.stopped ? kStopped : 0);
+        return DeliverOutput(text, out, err, outcome.stopped ? kStopped : 0);
     } catch (const UsageError& e) {
         return Refuse(err, e.what());
     } catch (const std::exception& e) {
@@ -195,6 +199,8 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
 }  // namespace
 
 int RunVekCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    if (!args.empty() && args.front() == "book")
+        return RunBook(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     std::vector<std::string> words{"vek-calc"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;

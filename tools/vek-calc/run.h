@@ -22,4 +22,8 @@ inline constexpr int kRowsRefused = 5;  // --csv: rows that could not be read we
 // err and kNotWritten.
 int RunVekCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 
+// Writes text to out and makes sure it got there: status on success,
+// kNotWritten with a message on err when it did not.
+int DeliverOutput(const std::string& text, std::FILE* out, std::FILE* err, int status);
+
 }  // namespace vek::cli

@@ -194,6 +194,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Clipboard();
         case Verb::Accessible:
             return Accessible(c);
+        case Verb::AnswerFile:
+            return QueueFileAnswer(text);
         case Verb::Monkey:
             Fail(QStringLiteral("monkey runs from the script only"));
     }

@@ -19,7 +19,7 @@ enum class Shape {
     KeyName,     // key Enter, key 7
     WindowName,  // window about
     Millis,      // wait 1000
-    FileName,    // screenshot page.png
+    FileName,    // screenshot page.png, answer-file inputs.vek
     CountStart,  // monkey 5000 42
     IdOrWhole,   // accessible 1005, accessible window, accessible all
 };
@@ -55,6 +55,7 @@ constexpr std::array<VerbInfo, 24> kVerbs{{
     {"clipboard", Verb::Clipboard, Shape::Nothing},
     {"monkey", Verb::Monkey, Shape::CountStart},
     {"accessible", Verb::Accessible, Shape::IdOrWhole},
+    {"answer-file", Verb::AnswerFile, Shape::FileName},
 }};
 
 constexpr std::array<std::string_view, 6> kWindowNames{"main",    "page", "about",
@@ -213,7 +214,7 @@ std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view a
         }
         case Shape::FileName:
             if (args.empty())
-                return "screenshot needs a file name";
+                return name + " needs a file name";
             command.text = std::string(args);
             return {};
         case Shape::IdOrWhole: {

@@ -40,6 +40,7 @@ enum class Verb {
     Clipboard,   // clipboard
     Accessible,  // accessible ID | accessible window | accessible all
     Monkey,      // monkey N START
+    AnswerFile,  // answer-file PATH
 };
 
 struct Command {

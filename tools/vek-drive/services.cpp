@@ -19,6 +19,11 @@ std::deque<int>& Picks() {
     return picks;
 }
 
+std::deque<QString>& FileAnswers() {
+    static std::deque<QString> answers;
+    return answers;
+}
+
 QString& PickFailure() {
     static QString failure;
     return failure;
@@ -54,6 +59,21 @@ void QueuePick(int command) {
 
 QString TakePickFailure() {
     return std::exchange(PickFailure(), QString());
+}
+
+void QueueFileAnswer(const QString& path) {
+    FileAnswers().push_back(path);
+}
+
+QString DriveServices::AskFileName(QWidget*, bool, const QString& caption, const QString&) {
+    QString path;
+    if (!FileAnswers().empty()) {
+        path = FileAnswers().front();
+        FileAnswers().pop_front();
+    }
+    PrintLine(QStringLiteral("file: ") + caption + QStringLiteral(" | ") +
+              (path.isEmpty() ? QStringLiteral("none") : path));
+    return path;
 }
 
 DriveServices::DriveServices(std::optional<QTime> time, std::optional<QRect> desktop)

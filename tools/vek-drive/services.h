@@ -29,6 +29,11 @@ public:
     // clock line's timer) the next second, despite timer jitter.
     QDateTime LocalTime() override;
     QRect DesktopRect() override;
+    // Prints "file: CAPTION | PATH" and answers with the path of the
+    // `answer-file` before it ("file: CAPTION | none", cancelled, when there
+    // is none).
+    QString AskFileName(QWidget* parent, bool save, const QString& caption,
+                        const QString& filter) override;
 
 private:
     std::optional<QTime> time_;
@@ -48,5 +53,9 @@ void QueuePick(int command);
 // does not hold it, or holds it disabled); empty when nothing failed. The
 // menu itself was dismissed. Reading it clears it.
 QString TakePickFailure();
+
+// What the next file dialog that opens answers: the path, as the user would
+// choose it. Answers queue up, one per dialog.
+void QueueFileAnswer(const QString& path);
 
 }  // namespace drive

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+#include "units/whole_file.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+namespace vek::units {
+
+namespace fs = std::filesystem;
+
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string FileErrorText(std::error_code error) {
+    const std::error_condition condition = error.default_error_condition();
+    if (condition == std::errc::no_such_file_or_directory)
+        return "文件或文件夹不存在";
+    if (condition == std::errc::permission_denied ||
+        condition == std::errc::operation_not_permitted)
+        return "没有权限";
+    if (condition == std::errc::no_space_on_device)
+        return "磁盘已满";
+    if (condition == std::errc::read_only_file_system)
+        return "磁盘是只读的";
+    if (condition == std::errc::is_a_directory)
+        return "这是一个文件夹";
+    if (condition == std::errc::file_too_large)
+        return "文件太大";
+    if (condition == std::errc::filename_too_long)
+        return "文件名太长";
+    return "错误代码 " + std::to_string(error.value());
+}
+
+namespace {
+
+std::error_code LastError() {
+    return {errno ? errno : EIO, std::generic_category()};
+}
+
+// The file a name leads to: a link is followed, so that the link stays and
+// the file it points at gets the new content.
+fs::path Target(const std::string& utf8) {
+    const fs::path path = PathOf(utf8);
+    std::error_code error;
+    if (fs::is_symlink(path, error)) {
+        const fs::path resolved = fs::weakly_canonical(path, error);
+        if (!error)
+            return resolved;
+    }
+    return path;
+}
+
+bool ReadOnly(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error || !fs::exists(status))
+        return false;
+    constexpr fs::perms writable =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & writable) == fs::perms::none;
+}
+
+}  // namespace
+
+std::string ReplaceFileContent(const std::string& path, std::string_view bytes) {
+    const fs::path target = Target(path);
+    std::error_code error;
+    if (fs::is_directory(target, error))
+        return "无法写入：" + FileErrorText(std::make_error_code(std::errc::is_a_directory));
+    if (ReadOnly(target))
+        return "无法写入：文件是只读的";
+
+    fs::path temporary = target;
+    temporary += ".part";
+    {
+        errno = 0;
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return "无法写入：" + FileErrorText(LastError());
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        const std::error_code failure = LastError();
+        const bool written = static_cast<bool>(out);
+        out.close();
+        if (!written || out.fail()) {
+            fs::remove(temporary, error);
+            return "无法写入：" + FileErrorText(failure);
+        }
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        const std::string reason = FileErrorText(error);
+        fs::remove(temporary, error);
+        return "无法写入：" + reason;
+    }
+    return {};
+}
+
+}  // namespace vek::units
