@@ -71,6 +71,8 @@ protected:
         lastRecord_ = MakeRecord(def, in, answer);
     }
     void Record(CalcRecord record) { lastRecord_ = std::move(record); }
+    // Forgets the record when the page no longer shows what it describes.
+    void ForgetRecord() { lastRecord_.reset(); }
 
 private:
     const Binding* BindingOf(const char* fieldName);

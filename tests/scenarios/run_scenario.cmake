@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Runs one scenario: vek-drive on SCRIPT in a fresh WORK_DIR, then compares
+# Runs one scenario: vek-drive on SCRIPT in a fresh WORK_DIR (beside a
+# second program NAME.sh when there is one), then compares
 # its standard output with the .expected file beside the script and its exit
 # status with what that output implies: 1 when the output ends with an
 # "error: line N: ..." line, 0 otherwise.
@@ -29,7 +30,16 @@ if(IS_DIRECTORY ${folder}/${name}.files)
   file(COPY ${folder}/${name}.files/ DESTINATION ${WORK_DIR})
 endif()
 
+# A NAME.sh beside the script is a second program working in the same
+# directory while vek-drive runs (an editor saving over data.ini, say); the
+# script waits for its steps with "await FILE".
+set(second_program)
+if(EXISTS ${folder}/${name}.sh)
+  set(second_program COMMAND sh ${folder}/${name}.sh)
+endif()
+
 execute_process(
+  ${second_program}
   COMMAND ${DRIVE} ${options} ${SCRIPT}
   WORKING_DIRECTORY ${WORK_DIR}
   OUTPUT_VARIABLE actual

@@ -29,7 +29,7 @@ struct VerbInfo {
     Shape shape;
 };
 
-constexpr std::array<VerbInfo, 23> kVerbs{{
+constexpr std::array<VerbInfo, 24> kVerbs{{
     {"menu", Verb::Menu, Shape::Id},
     {"pick", Verb::Pick, Shape::IdOrNone},
     {"window", Verb::Window, Shape::WindowName},
@@ -49,6 +49,7 @@ constexpr std::array<VerbInfo, 23> kVerbs{{
     {"geometry", Verb::Geometry, Shape::Nothing},
     {"dump", Verb::Dump, Shape::Nothing},
     {"wait", Verb::Wait, Shape::Millis},
+    {"await", Verb::Await, Shape::FileName},
     {"screenshot", Verb::Screenshot, Shape::FileName},
     {"wheel", Verb::Wheel, Shape::IdNotches},
     {"clipboard", Verb::Clipboard, Shape::Nothing},
@@ -210,7 +211,7 @@ std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view a
         }
         case Shape::FileName:
             if (args.empty())
-                return "screenshot needs a file name";
+                return name + " needs a file name";
             command.text = std::string(args);
             return {};
         case Shape::CountStart: {
