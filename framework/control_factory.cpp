@@ -126,6 +126,7 @@ QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent, const 
         case ControlKind::GroupBox: {
             auto* group = new QGroupBox(text, parent);
             group->setFocusPolicy(Qt::NoFocus);
+            group->setFlat(c.style & Style::Flat);
             return group;
         }
         case ControlKind::Picture:
