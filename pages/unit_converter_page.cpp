@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QSet>
 #include <QStringList>
+#include <QStringListModel>
 
 #include "calc/unit_form.h"
 #include "framework/window_text.h"
@@ -78,6 +79,12 @@ std::vector<CCalcPage::Binding> CUnitConverterPage::Bindings() {
 
 bool CUnitConverterPage::OnInitDialog() {
     CCalcPage::OnInitDialog();
+    // The lists hold plain texts, one string each: a catalogue of a million
+    // kinds or units fills them without an item object per entry.
+    for (const int id : {IDC_KIND, IDC_UNIT1, IDC_UNIT2}) {
+        QComboBox* list = List(id);
+        list->setModel(new QStringListModel(list));
+    }
     m_strBaseQuantity = QStringLiteral("1");
     LoadCatalogue();
     UpdateData(false);
@@ -110,18 +117,28 @@ void CUnitConverterPage::LoadCatalogue() {
     // kinds once each; the list is asked for its texts once and filled in
     // one call, so a catalogue of a million kinds loads in one pass.
     QComboBox* kinds = List(IDC_KIND);
-    QSet<QString> present;
-    present.reserve(kinds->count());
-    for (int i = 0; i < kinds->count(); ++i) present.insert(kinds->itemText(i));
     const vek::units::CatalogueText& text = m_catalogue.Text();
-    QStringList added;
-    for (std::size_t k = 0; k < text.KindCount(); ++k) {
+    const auto kindName = [&text](std::size_t k) {
         const std::string_view kind = text.Kind(k);
-        QString name = QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
-        if (present.contains(name))
-            continue;
-        present.insert(name);
-        added.append(std::move(name));
+        return QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
+    };
+    // Usually the list holds the catalogue's first kinds in its order (an
+    // add only appends): then the rest is new. Otherwise (a hand edit) the
+    // items the list held are looked up; the catalogue's kinds are distinct.
+    const auto held = static_cast<std::size_t>(kinds->count());
+    bool prefix = text.KindCount() >= held;
+    for (std::size_t k = 0; k < held && prefix; ++k)
+        prefix = kinds->itemText(static_cast<int>(k)) == kindName(k);
+    QSet<QString> present;
+    if (!prefix) {
+        present.reserve(kinds->count());
+        for (int i = 0; i < kinds->count(); ++i) present.insert(kinds->itemText(i));
+    }
+    QStringList added;
+    for (std::size_t k = prefix ? held : 0; k < text.KindCount(); ++k) {
+        QString name = kindName(k);
+        if (!present.contains(name))
+            added.append(std::move(name));
     }
     if (!added.isEmpty()) {
         kinds->insertItems(kinds->count(), added);
