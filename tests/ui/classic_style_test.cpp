@@ -13,6 +13,7 @@
 
 #include "framework/dialog_font.h"
 #include "framework/dialog_template.h"
+#include "framework/hyphen_rule.h"
 
 namespace {
 
@@ -86,4 +87,23 @@ TEST(ClassicStyle, FlatGroupBoxIsOneLineAllRound) {
                 EXPECT_EQ((c.style & Style::Flat) != 0, id != 133) << id << " " << c.text;
             }
     }
+}
+
+// A rule of hyphens between result rows runs the width of its control in
+// any face (with the dialog face it keeps the template's 67, as the page
+// scenarios show): as many as fit where a face's hyphen is narrower or wider.
+TEST(ClassicStyle, HyphenRuleRunsTheWidthOfItsControl) {
+    HyphenRule rule;
+    rule.setText(QString(67, QLatin1Char('-')));
+    rule.resize(404, 12);
+    for (const int pixels : {8, 20, 30}) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(pixels);
+        rule.setFont(font);
+        const QFontMetricsF metrics(font);
+        const qreal drawn = metrics.horizontalAdvance(QLatin1Char('-')) * rule.text().size();
+        EXPECT_LE(drawn, 404) << pixels;
+        EXPECT_GT(drawn + metrics.horizontalAdvance(QLatin1Char('-')), 404) << pixels;
+    }
+    EXPECT_FALSE(HyphenRule::IsRule(QStringLiteral("--x")));
 }
