@@ -26,14 +26,29 @@ std::string Closing(const CalcRecord& record) {
     return (record.stopped ? kStopped : kNote) + record.note;
 }
 
+// A line break inside a value (a typed list may hold one) shown as \n, so
+// that it cannot start a line of its own that reads like part of the record.
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else
+            line += c;
+    }
+    return line;
+}
+
 // "年用量 B：1000 吨"
 std::string PlainLine(const RecordLine& line) {
-    std::string text = line.label;
+    std::string text = OneLine(line.label);
     if (!line.symbol.empty())
-        text += " " + line.symbol;
-    text += "：" + line.value;
+        text += " " + OneLine(line.symbol);
+    text += "：" + OneLine(line.value);
     if (!line.unit.empty())
-        text += " " + line.unit;
+        text += " " + OneLine(line.unit);
     return text;
 }
 
@@ -46,7 +61,7 @@ std::string MarkdownEscape(const std::string& text) {
             escaped += ' ';
             continue;
         }
-        if (std::string_view("\\`*_[]<>|#").find(c) != std::string_view::npos)
+        if (std::string_view("\\`*_[]<>|#&~").find(c) != std::string_view::npos)
             escaped += '\\';
         escaped += c;
     }

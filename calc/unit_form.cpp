@@ -115,7 +115,8 @@ const RecordText& ConversionRecordText() {
 }
 
 CalcRecord ConversionRecord(const std::string& kind, float value, const std::string& from,
-                            const std::string& to, float converted) {
+                            const std::string& to, float converted, float fromFactor,
+                            float toFactor) {
     const RecordText& text = ConversionRecordText();
     const NamedValue inputs[] = {
         {"kind", kind}, {"value", static_cast<double>(value)}, {"from", from}, {"to", to}};
@@ -124,5 +125,9 @@ CalcRecord ConversionRecord(const std::string& kind, float value, const std::str
         BuildRecord(text, UnitConverterFieldTable(), inputs, results, std::string(), false);
     record.inputs[1].unit = from;
     record.results[0].unit = to;
+    // The two factors the conversion used, so the record can be checked by
+    // hand: one base quantity makes K1 of the first unit and K2 of the second.
+    record.inputs.push_back({"基准量折合原单位", "K1", vek::text::FormatFloat(fromFactor), from});
+    record.inputs.push_back({"基准量折合目标单位", "K2", vek::text::FormatFloat(toFactor), to});
     return record;
 }

@@ -14,9 +14,11 @@ FieldTable UnitConverterFieldTable();
 // The title, formula and field labels of a conversion's record.
 const RecordText& ConversionRecordText();
 // The record of one conversion: value in unit `from` of the kind, shown as
-// `converted` in unit `to`; each value carries its unit.
+// `converted` in unit `to`; each value carries its unit, and the two factors
+// used (one base quantity in `from` and in `to`) are written out.
 CalcRecord ConversionRecord(const std::string& kind, float value, const std::string& from,
-                            const std::string& to, float converted);
+                            const std::string& to, float converted, float fromFactor,
+                            float toFactor);
 
 // The caption of the unit converter's own boxes.
 inline constexpr const char* kUnitConverterCaption = "单位换算";

@@ -37,7 +37,7 @@ function(vek_draw_ahead name ground)
 endfunction()
 
 # The formula pictures at their own size, once and twice, on white.
-vek_draw_ahead(picture_139_protection_distance ffffffff 375x81 750x162)
+vek_draw_ahead(picture_139_protection_distance ffffffff 375x75 750x150)
 vek_draw_ahead(picture_140_green_formula ffffffff 253x85 506x170)
 vek_draw_ahead(picture_175_barrier ffffffff 146x88 292x176)
 # The icons at every size the program's icons hold, on transparent.

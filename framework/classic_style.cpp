@@ -87,6 +87,17 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
                                  QPainter* painter, const QWidget* widget) const {
     // Strips stand for the style's lines only where a pixel is a pixel.
     const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (frame && element == PE_FrameGroupBox && (frame->features & QStyleOptionFrame::Flat)) {
+        // A flat group box: one line of the window-frame colour all round,
+        // as a flat push button's frame differs from a raised one.
+        const QRect& r = frame->rect;
+        const QColor line = frame->palette.color(QPalette::Shadow);
+        painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), line);
+        painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), line);
+        painter->fillRect(QRect(r.left(), r.top(), 1, r.height()), line);
+        painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), line);
+        return;
+    }
     const bool plain = painter->device() && painter->device()->devicePixelRatio() == 1.0 &&
                        painter->transform().type() <= QTransform::TxTranslate;
     if (frame && plain) {

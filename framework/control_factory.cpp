@@ -11,6 +11,7 @@
 
 #include "framework/combo_box.h"
 #include "framework/flat_button.h"
+#include "framework/hyphen_rule.h"
 #include "framework/resources.h"
 
 namespace {
@@ -42,7 +43,9 @@ QWidget* CreateCombo(const ControlTemplate& c, QWidget* parent) {
 }
 
 QWidget* CreateStatic(const ControlTemplate& c, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(c.text), parent);
+    const QString text = QString::fromUtf8(c.text);
+    auto* label = HyphenRule::IsRule(text) ? new HyphenRule(parent) : new QLabel(parent);
+    label->setText(text);
     Qt::Alignment align = Qt::AlignTop;
     if (c.style & Style::Center)
         align |= Qt::AlignHCenter;
@@ -126,6 +129,7 @@ QWidget* CreateTemplateControl(const ControlTemplate& c, QWidget* parent, const 
         case ControlKind::GroupBox: {
             auto* group = new QGroupBox(text, parent);
             group->setFocusPolicy(Qt::NoFocus);
+            group->setFlat(c.style & Style::Flat);
             return group;
         }
         case ControlKind::Picture:

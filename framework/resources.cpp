@@ -46,7 +46,7 @@ struct Picture {
 };
 
 constexpr Picture kPictures[] = {
-    {139, ":/art/picture_139_protection_distance.svg", 375, 81},
+    {139, ":/art/picture_139_protection_distance.svg", 375, 75},
     {140, ":/art/picture_140_green_formula.svg", 253, 85},
     {175, ":/art/picture_175_barrier.svg", 146, 88},
 };
@@ -113,8 +113,7 @@ QPixmap DrawnAhead(const char* path, const QSize& pixels, const QColor& ground) 
     if (bytes.size() != qsizetype(pixels.width()) * pixels.height() * 4)
         return {};
     const QImage image(reinterpret_cast<const uchar*>(bytes.constData()), pixels.width(),
-                       pixels.height(), pixels.width() * 4,
-                       QImage::Format_RGBA8888_Premultiplied);
+                       pixels.height(), pixels.width() * 4, QImage::Format_RGBA8888_Premultiplied);
     return QPixmap::fromImage(image);  // a copy, made while `bytes` lives
 }
 

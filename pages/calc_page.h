@@ -103,6 +103,12 @@ protected:
         lastRecord_ = std::move(record);
         lastCalculator_ = nullptr;
     }
+    // Forgets the record when the page no longer shows what it describes.
+    void ForgetRecord() {
+        lastRecord_.reset();
+        computedRecord_.reset();
+        lastCalculator_ = nullptr;
+    }
 
 private:
     const Binding* BindingOf(const char* fieldName);

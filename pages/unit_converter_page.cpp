@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QSet>
+#include <QStringList>
+#include <QStringListModel>
 
 #include "calc/unit_form.h"
 #include "framework/window_text.h"
@@ -22,6 +25,15 @@ constexpr int IDC_BASE_UNIT = 1069;
 constexpr int IDC_QUANTITY = 1070;
 constexpr int IDC_UNIT = 1071;
 constexpr int IDC_ADD = 1072;
+
+// One field's text put out alone, shown from its first character, so the
+// other fields keep what the user typed.
+void PutText(QWidget* control, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
+}
 
 std::string Utf8(const QString& text) {
     return text.toStdString();
@@ -79,6 +91,12 @@ std::vector<CCalcPage::Binding> CUnitConverterPage::Bindings() {
 
 bool CUnitConverterPage::OnInitDialog() {
     CCalcPage::OnInitDialog();
+    // The lists hold plain texts, one string each: a catalogue of a million
+    // kinds or units fills them without an item object per entry.
+    for (const int id : {IDC_KIND, IDC_UNIT1, IDC_UNIT2}) {
+        QComboBox* list = List(id);
+        list->setModel(new QStringListModel(list));
+    }
     m_strBaseQuantity = QStringLiteral("1");
     LoadCatalogue();
     UpdateData(false);
@@ -114,15 +132,35 @@ void CUnitConverterPage::LoadCatalogue() {
         MessageBox(QString::fromStdString(error), QStringLiteral("vek"));
     // The kinds are merged into the list, never cleared: each kind met for
     // the first time is appended and chosen, so the list keeps its places
-    // and a new kind ends up chosen.
+    // and a new kind ends up chosen. The catalogue's own index gives the
+    // kinds once each; the list is asked for its texts once and filled in
+    // one call, so a catalogue of a million kinds loads in one pass.
     QComboBox* kinds = List(IDC_KIND);
-    for (const std::string& kind : m_catalogue.KindsInOrder()) {
-        const QString name = QString::fromStdString(kind);
-        bool present = false;
-        for (int i = 0; i < kinds->count() && !present; ++i) present = kinds->itemText(i) == name;
-        if (present)
-            continue;
-        kinds->insertItem(kinds->count(), name);
+    const vek::units::CatalogueText& text = m_catalogue.Text();
+    const auto kindName = [&text](std::size_t k) {
+        const std::string_view kind = text.Kind(k);
+        return QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size()));
+    };
+    // Usually the list holds the catalogue's first kinds in its order (an
+    // add only appends): then the rest is new. Otherwise (a hand edit) the
+    // items the list held are looked up; the catalogue's kinds are distinct.
+    const auto held = static_cast<std::size_t>(kinds->count());
+    bool prefix = text.KindCount() >= held;
+    for (std::size_t k = 0; k < held && prefix; ++k)
+        prefix = kinds->itemText(static_cast<int>(k)) == kindName(k);
+    QSet<QString> present;
+    if (!prefix) {
+        present.reserve(kinds->count());
+        for (int i = 0; i < kinds->count(); ++i) present.insert(kinds->itemText(i));
+    }
+    QStringList added;
+    for (std::size_t k = prefix ? held : 0; k < text.KindCount(); ++k) {
+        QString name = kindName(k);
+        if (!present.contains(name))
+            added.append(std::move(name));
+    }
+    if (!added.isEmpty()) {
+        kinds->insertItems(kinds->count(), added);
         kinds->setCurrentIndex(kinds->count() - 1);
     }
     if (kinds->currentIndex() < 0 && kinds->count() > 0)
@@ -137,16 +175,15 @@ void CUnitConverterPage::ShowKind() {
     QComboBox* list1 = List(IDC_UNIT1);
     QComboBox* list2 = List(IDC_UNIT2);
     if (units.HasEntries()) {
+        // The base unit at item 0, then each line's unit in file order, in
+        // both lists, each filled in one call.
         const QString base = QString::fromStdString(units.baseUnit);
-        list1->insertItem(0, base);
-        list2->insertItem(0, base);
-        int position = 1;
-        for (const std::string& unit : units.units) {
-            const QString name = QString::fromStdString(unit);
-            list1->insertItem(position, name);
-            list2->insertItem(position, name);
-            ++position;
-        }
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(units.units.size()) + 1);
+        items.append(base);
+        for (const std::string& unit : units.units) items.append(QString::fromStdString(unit));
+        list1->insertItems(0, items);
+        list2->insertItems(0, items);
         m_fValue1 = m_fValue2 = units.baseQuantity;
         m_strBaseQuantity = QStringLiteral("1");
         m_strBaseUnit = base;
@@ -164,12 +201,9 @@ void CUnitConverterPage::ShowKind() {
 }
 
 void CUnitConverterPage::ClearUnitLists() {
-    QComboBox* list1 = List(IDC_UNIT1);
-    QComboBox* list2 = List(IDC_UNIT2);
-    for (int n = list1->count(); n > 0; --n) {
-        list1->removeItem(0);
-        list2->removeItem(0);
-    }
+    // In one call each: removing item 0 once per item moves the rest every time.
+    List(IDC_UNIT1)->clear();
+    List(IDC_UNIT2)->clear();
 }
 
 void CUnitConverterPage::ReadAddRow() {
@@ -189,11 +223,14 @@ void CUnitConverterPage::OnSelchangeKind() {
     // What the user typed in the add row's quantity and unit stays; its kind
     // and base unit follow the chosen kind.
     ReadAddRow();
+    // The record describes the conversion on screen; none is shown now.
+    ForgetRecord();
     ClearUnitLists();
     m_strBaseUnit.clear();
     m_strKind = Chosen(IDC_KIND);
     ShowKind();
     UpdateData(false);
+    SetBaseUnitReadOnly(true);
 }
 
 void CUnitConverterPage::OnSelchangeUnit1() {
@@ -209,6 +246,7 @@ void CUnitConverterPage::OnSelchangeUnit() {
     // is the relation between the two (1 米 <=> 100 厘米). Only the chosen
     // kind's lines give factors.
     ReadAddRow();
+    ForgetRecord();
     m_strChosenUnit1 = Chosen(IDC_UNIT1);
     m_strChosenUnit2 = Chosen(IDC_UNIT2);
     const std::string kind = Utf8(Chosen(IDC_KIND));
@@ -224,12 +262,21 @@ void CUnitConverterPage::OnKillfocusNewKind() {
     // raises a box here nor keeps 1069 locked for a new kind.
     ReadAddRow();
     m_strBaseQuantity = QStringLiteral("1");
-    const QComboBox* kinds = List(IDC_KIND);
-    bool known = false;
-    for (int i = 0; i < kinds->count() && !known; ++i) known = kinds->itemText(i) == m_strKind;
-    // A new kind gets the base unit the user types; an existing kind keeps
-    // the base unit shown, even when it is another kind's.
-    SetBaseUnitReadOnly(known);
+    // A new kind gets the base unit the user types; an existing kind brings
+    // its own, so a line is never stored against another kind's base unit.
+    const std::optional<QString> base = BaseUnitOf(m_strKind);
+    if (base) {
+        m_strBaseUnit = *base;
+        PutText(GetDlgItem(IDC_BASE_UNIT), m_strBaseUnit);
+    }
+    SetBaseUnitReadOnly(base.has_value());
+}
+
+std::optional<QString> CUnitConverterPage::BaseUnitOf(const QString& kind) const {
+    const KindUnits units = m_catalogue.UnitsOfKind(Utf8(kind));
+    if (!units.HasEntries())
+        return std::nullopt;
+    return QString::fromStdString(units.baseUnit);
 }
 
 void CUnitConverterPage::OnKillfocusValue1() {
@@ -237,7 +284,7 @@ void CUnitConverterPage::OnKillfocusValue1() {
         return;
     m_fValue2 = Convert(m_fValue1, m_fFactor1, m_fFactor2);
     Record(ConversionRecord(Utf8(Chosen(IDC_KIND)), m_fValue1, Utf8(Chosen(IDC_UNIT1)),
-                            Utf8(Chosen(IDC_UNIT2)), m_fValue2));
+                            Utf8(Chosen(IDC_UNIT2)), m_fValue2, m_fFactor1, m_fFactor2));
     UpdateData(false);
 }
 
@@ -246,13 +293,17 @@ void CUnitConverterPage::OnKillfocusValue2() {
         return;
     m_fValue1 = Convert(m_fValue2, m_fFactor2, m_fFactor1);
     Record(ConversionRecord(Utf8(Chosen(IDC_KIND)), m_fValue2, Utf8(Chosen(IDC_UNIT2)),
-                            Utf8(Chosen(IDC_UNIT1)), m_fValue1));
+                            Utf8(Chosen(IDC_UNIT1)), m_fValue1, m_fFactor2, m_fFactor1));
     UpdateData(false);
 }
 
 void CUnitConverterPage::OnAddUnit() {
     if (!UpdateData(true))
         return;
+    // The line of an existing kind carries that kind's base unit, whatever
+    // 1069 was left holding.
+    if (const std::optional<QString> base = BaseUnitOf(m_strKind))
+        m_strBaseUnit = *base;
     const NewUnitLine line{Utf8(m_strKind), Utf8(m_strBaseQuantity), Utf8(m_strBaseUnit),
                            Utf8(m_strQuantity), Utf8(m_strUnit)};
     if (const std::optional<CheckBox> box = CheckNewUnit(line)) {
@@ -267,6 +318,7 @@ void CUnitConverterPage::OnAddUnit() {
         MessageBox(QString::fromStdString(error), QStringLiteral("vek"));
         return;
     }
+    ForgetRecord();  // the lists start again from the base unit
     ClearUnitLists();
     LoadCatalogue();
     m_strQuantity.clear();

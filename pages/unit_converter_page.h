@@ -8,6 +8,7 @@
 // the second's.
 
 #include <QString>
+#include <optional>
 
 #include "pages/calc_page.h"
 #include "units/unit_catalogue.h"
@@ -59,6 +60,8 @@ private:
     // that follows keeps what the user typed there.
     void ReadAddRow();
     void SetBaseUnitReadOnly(bool readOnly);
+    // The base unit of a kind the catalogue holds; nullopt for a new kind.
+    std::optional<QString> BaseUnitOf(const QString& kind) const;
 
     QComboBox* List(int id) const;
     // The text of the list's chosen item; empty when nothing is chosen (an

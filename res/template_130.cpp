@@ -18,7 +18,7 @@ const DialogTemplate& FlueGasPageTemplate() {
     static const DialogTemplate t{
         130, "", 286, 168, "宋体", 9, WindowKind::ChildPage,
         {
-            {K::GroupBox, -1, "燃煤(油)废气", 2, 1, 283, 66, None},
+            {K::GroupBox, -1, "燃煤(油)废气", 2, 1, 283, 66, Flat},
             {K::Static, -1, "原料", 8, 15, 17, 8, None},
             {K::ComboBox, 1027, "", 27, 12, 32, 40, DropList | VScroll | TabStop},
             {K::Static, -1, "年用量", 70, 15, 25, 8, None},
@@ -44,7 +44,7 @@ const DialogTemplate& FlueGasPageTemplate() {
             {K::Static, -1, "%", 221, 47, 8, 8, None},
             {K::PushButton, 1035, "确 定", 238, 43, 38, 15, Flat | TabStop},
 
-            {K::GroupBox, -1, "计算结果", 2, 69, 283, 96, None},
+            {K::GroupBox, -1, "计算结果", 2, 69, 283, 96, Flat},
             {K::Static, -1, "年废气排放量", 8, 80, 49, 8, None},
             {K::Edit, 1036, "", 59, 80, 60, 9, kResult},
             {K::Static, -1, "万标立方米", 121, 80, 41, 8, None},

@@ -17,7 +17,7 @@ const DialogTemplate& ProtectionDistancePageTemplate() {
     static const DialogTemplate t{
         131, "", 290, 206, "宋体", 9, WindowKind::ChildPage,
         {
-            {K::GroupBox, -1, "卫生防护距离", 2, 1, 151, 70, None},
+            {K::GroupBox, -1, "卫生防护距离", 2, 1, 151, 70, Flat},
             {K::Static, -1, "无组织排放源面积(m^2)", 7, 13, 88, 8, None},
             {K::Edit, 1037, "", 99, 11, 50, 12, kInput},
             {K::Static, -1, "近五年平均风速(m/s)", 7, 27, 78, 8, None},
@@ -27,7 +27,7 @@ const DialogTemplate& ProtectionDistancePageTemplate() {
             {K::Static, -1, "环境标准浓度限值(mg/m^3)", 7, 56, 97, 8, None},
             {K::Edit, 1040, "", 106, 54, 43, 12, kInput},
 
-            {K::GroupBox, -1, "", 156, 1, 131, 70, None},
+            {K::GroupBox, -1, "", 156, 1, 131, 70, Flat},
             {K::Static, -1, "排放同种有害气体的排气筒", 161, 10, 98, 8, None},
             {K::Radio, 1041, "有", 166, 20, 28, 10, Group | TabStop},
             {K::Radio, 1042, "无", 206, 20, 28, 10, None},
@@ -38,7 +38,7 @@ const DialogTemplate& ProtectionDistancePageTemplate() {
             {K::Radio, 1047, "大于允许的1/3", 166, 43, 72, 10, Group | TabStop | Hidden},
             {K::Radio, 1048, "小于允许的1/3", 166, 55, 72, 10, Hidden},
 
-            {K::GroupBox, -1, "计算结果", 2, 73, 285, 60, None},
+            {K::GroupBox, -1, "计算结果", 2, 73, 285, 60, Flat},
             {K::Static, -1, "无组织排放量(kg/hr)", 7, 86, 80, 8, None},
             {K::Edit, 1049, "", 89, 84, 82, 12, Group | kInput},
             {K::PushButton, 1050, "计算卫生防护距离结果", 180, 83, 100, 15, Flat | TabStop},

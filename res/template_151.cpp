@@ -15,7 +15,7 @@ const DialogTemplate& SolventPageTemplate() {
     static const DialogTemplate t{
         151, "", 290, 172, "宋体", 9, WindowKind::ChildPage,
         {
-            {K::GroupBox, -1, "马扎克公式", 2, 1, 285, 112, None},
+            {K::GroupBox, -1, "马扎克公式", 2, 1, 285, 112, Flat},
             {K::Static, -1, "车间内风速u[m/s]", 8, 17, 70, 8, None},
             {K::Edit, 1114, "", 156, 14, 80, 13, kInput},
             {K::Static, -1, "有机溶剂敞露面积F[m^2]", 8, 35, 94, 8, None},

@@ -15,7 +15,7 @@ const DialogTemplate& OdourPageTemplate() {
     static const DialogTemplate t{
         152, "", 290, 172, "宋体", 9, WindowKind::ChildPage,
         {
-            {K::GroupBox, -1, "恶臭气体的散发速率", 2, 1, 285, 136, None},
+            {K::GroupBox, -1, "恶臭气体的散发速率", 2, 1, 285, 136, Flat},
             {K::Static, -1, "风速u[m/s]", 8, 14, 42, 8, None},
             {K::Edit, 1114, "", 140, 12, 80, 12, kInput},
             {K::Static, -1, "扩散率D[cm^2/s]", 8, 27, 62, 8, None},

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <new>
 
 #include "units/catalogue_format.h"
@@ -134,7 +133,7 @@ platform::FileStatus ReadCatalogue(
     } catch (const std::bad_alloc&) {
         // A large file on a machine short of memory: a message, not a crash.
         text.Clear();
-        return {platform::FileFault::kOther, std::strerror(ENOMEM)};
+        return {platform::FileFault::kOther, ENOMEM, 0, platform::FileAction::kRead};
     }
 }
 

@@ -34,6 +34,9 @@ public:
 
     // Distinct kinds in order of first appearance (the empty kind included).
     std::vector<std::string> KindsInOrder() const;
+    // The same without copies: kind k of KindCount(), pointing into the text.
+    std::size_t KindCount() const { return kinds_.size(); }
+    std::string_view Kind(std::size_t k) const { return KindName(static_cast<std::uint32_t>(k)); }
     bool HasKind(std::string_view kind) const;
     // The base unit and base quantity of the kind's first line, then the
     // unit of each of its lines in file order.

@@ -31,9 +31,21 @@ enum class FileFault {
     kOther,         // anything else; see reason
 };
 
+// What the failing call was doing; the message's verb says it.
+enum class FileAction { kOpen, kRead, kWrite };
+
+// Reasons of the file layer's own, beside the system's error numbers.
+inline constexpr int kNotRegularFile = -1;  // a device, a pipe, a socket
+inline constexpr int kNoConverter = -2;     // the system cannot convert to GB18030
+
 struct FileStatus {
     FileFault fault = FileFault::kNone;
-    std::string reason;  // the system's description of the failure
+    // The reason: an errno value (<cerrno>; a Windows error is mapped to its
+    // equivalent) or one of the codes above; 0 when systemCode says it.
+    int error = 0;
+    // A system error number with no errno equivalent (Windows), else 0.
+    unsigned long systemCode = 0;
+    FileAction action = FileAction::kOpen;
 
     bool Ok() const { return fault == FileFault::kNone; }
 };
@@ -64,15 +76,24 @@ public:
     // The current size in bytes.
     FileStatus Size(std::uint64_t& size) const;
 
-    // Writes bytes in one call over the last replaceLast bytes of the file
-    // (at its end when 0) and flushes them to the system. A write that
-    // stores only part of the bytes is undone, the replaced bytes included.
+    // Writes bytes over the last replaceLast bytes of the file (at its end
+    // when 0) and flushes them to the system. A write that stores only part
+    // of the bytes, or whose flush fails, is undone, the replaced bytes
+    // included.
     FileStatus Append(std::string_view bytes, std::size_t replaceLast = 0);
+
+    // Whether path still leads to the open file. An editor saves by writing
+    // a new file and renaming it over the old one, and the file may be
+    // removed: a lock keeps out another copy of vek, not those. Always true
+    // on Windows, where an open file cannot be renamed or removed.
+    bool IsAt(const std::string& path) const;
 
     // Releases the lock and closes the file; harmless when not open.
     void Close();
 
 private:
+    FileStatus Write(std::string_view bytes, std::size_t replaceLast);
+
     static constexpr std::intptr_t kNoHandle = -1;
     std::intptr_t handle_ = kNoHandle;  // a descriptor, or a Windows HANDLE
 };

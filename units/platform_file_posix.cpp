@@ -9,8 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
-
 #include "units/platform_file.h"
 #include "units/utf8.h"
 
@@ -34,16 +32,17 @@ FileStatus FromErrno(int error) {
             status.fault = FileFault::kOther;
             break;
     }
-    status.reason = std::strerror(error);
+    status.error = error;
     return status;
 }
 
-FileStatus Fault(FileFault fault, std::string reason) {
-    return {fault, std::move(reason)};
+FileStatus TooLarge() {
+    return {FileFault::kTooLarge, EFBIG};
 }
 
-FileStatus TooLarge() {
-    return Fault(FileFault::kTooLarge, "larger than 256 MB");
+FileStatus During(FileAction action, FileStatus status) {
+    status.action = action;
+    return status;
 }
 
 // Refuses what is not a regular file, and a file too large to read.
@@ -54,7 +53,7 @@ FileStatus CheckDescriptor(int fd) {
     if (S_ISDIR(info.st_mode))
         return FromErrno(EISDIR);
     if (!S_ISREG(info.st_mode))
-        return Fault(FileFault::kOther, "不是普通文件");
+        return {FileFault::kOther, kNotRegularFile};
     if (static_cast<std::uint64_t>(info.st_size) > kMaxCatalogueBytes)
         return TooLarge();
     return {};
@@ -158,10 +157,20 @@ FileStatus LockedFile::Open(const std::string& path, bool create) {
 
 FileStatus LockedFile::ReadChunks(const ChunkSink& sink) const {
     if (!IsOpen())
-        return FromErrno(EBADF);
+        return During(FileAction::kRead, FromErrno(EBADF));
     if (FileStatus status = CheckDescriptor(static_cast<int>(handle_)); !status.Ok())
-        return status;
-    return ReadDescriptor(static_cast<int>(handle_), sink);
+        return During(FileAction::kRead, status);
+    return During(FileAction::kRead, ReadDescriptor(static_cast<int>(handle_), sink));
+}
+
+bool LockedFile::IsAt(const std::string& path) const {
+    struct stat open;
+    struct stat named;
+    if (!IsOpen() || ::fstat(static_cast<int>(handle_), &open) != 0)
+        return false;
+    if (::stat(path.c_str(), &named) != 0)
+        return false;
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 FileStatus LockedFile::Size(std::uint64_t& size) const {
@@ -175,6 +184,10 @@ FileStatus LockedFile::Size(std::uint64_t& size) const {
 }
 
 FileStatus LockedFile::Append(std::string_view bytes, std::size_t replaceLast) {
+    return During(FileAction::kWrite, Write(bytes, replaceLast));
+}
+
+FileStatus LockedFile::Write(std::string_view bytes, std::size_t replaceLast) {
     std::uint64_t size = 0;
     if (FileStatus status = Size(size); !status.Ok())
         return status;
@@ -189,23 +202,33 @@ FileStatus LockedFile::Append(std::string_view bytes, std::size_t replaceLast) {
     if (replaceLast > 0 &&
         ::pread(fd, replaced.data(), replaceLast, offset) != static_cast<ssize_t>(replaceLast))
         return FromErrno(errno ? errno : EIO);
-    ssize_t written;
-    do {
-        written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
-    } while (written < 0 && errno == EINTR);
-    if (written < 0)
-        return FromErrno(errno);
-    if (static_cast<std::size_t>(written) != bytes.size()) {
-        // Only part of the line fit (a full disk): take it back rather than
-        // leave half an entry in the file.
-        // Best effort: the write failed either way, which is what is reported.
-        if (::ftruncate(fd, static_cast<off_t>(size)) == 0 && replaceLast > 0 &&
-            ::pwrite(fd, replaced.data(), replaceLast, offset) < 0) {
+    // A write that stores only part of the bytes is continued, so that the
+    // call that stores nothing tells why (a full disk, a file-size limit).
+    std::size_t done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                         offset + static_cast<off_t>(done));
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+        } else if (written == 0 || errno != EINTR) {
+            error = written == 0 ? ENOSPC : errno;
+            break;
         }
-        return FromErrno(ENOSPC);
     }
-    if (::fsync(fd) != 0 && errno != EINVAL)
-        return FromErrno(errno);
+    if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL)
+        error = errno;
+    if (error != 0) {
+        // Take the line back rather than leave half an entry (or one the
+        // disk may not hold) in the file, and put back what it replaced.
+        // Best effort: the write has failed either way, and that is what is
+        // reported.
+        if (::ftruncate(fd, static_cast<off_t>(size)) == 0 && replaceLast > 0) {
+            [[maybe_unused]] const ssize_t restored =
+                ::pwrite(fd, replaced.data(), replaceLast, offset);
+        }
+        return FromErrno(error);
+    }
     return {};
 }
 
@@ -221,7 +244,7 @@ FileStatus ReadFileChunks(const std::string& path, const ChunkSink& sink) {
     const int fd = OpenChecked(path, O_RDONLY, status);
     if (fd < 0)
         return status;
-    status = ReadDescriptor(fd, sink);
+    status = During(FileAction::kRead, ReadDescriptor(fd, sink));
     ::close(fd);
     return status;
 }

@@ -13,7 +13,6 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "units/platform_file.h"
 #include "units/utf8.h"
@@ -29,12 +28,13 @@ constexpr UINT kGb18030CodePage = 54936;
 // file as held for every other copy of vek all the same.
 constexpr DWORD kLockOffsetHigh = 0x7FFF0000;
 
-FileStatus Fault(FileFault fault, std::string reason) {
-    return {fault, std::move(reason)};
+FileStatus TooLarge() {
+    return {FileFault::kTooLarge, EFBIG};
 }
 
-FileStatus TooLarge() {
-    return Fault(FileFault::kTooLarge, "larger than 256 MB");
+FileStatus During(FileAction action, FileStatus status) {
+    status.action = action;
+    return status;
 }
 
 std::string Utf16ToUtf8(const wchar_t* text, int length) {
@@ -47,46 +47,41 @@ std::string Utf16ToUtf8(const wchar_t* text, int length) {
     return out;
 }
 
-// The system's own description of an error, in its language, without the
-// line break and full stop that end it.
-std::string SystemMessage(DWORD error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::string text = buffer ? Utf16ToUtf8(buffer, static_cast<int>(length)) : std::string();
-    if (buffer)
-        ::LocalFree(buffer);
-    while (!text.empty() &&
-           (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
-        text.pop_back();
-    if (text.empty())
-        text = "error " + std::to_string(error);
-    return text;
-}
-
-// The faults the catalogue tells apart, and for the common errors the same
-// reason text as the C library gives on every other system, so that a
-// message reads the same wherever vek runs.
+// The faults the catalogue tells apart, and for the common errors the errno
+// value of the same meaning, so that a message reads the same wherever vek
+// runs; any other error keeps its own number.
 FileStatus FromError(DWORD error) {
     switch (error) {
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
-            return Fault(FileFault::kBusy, SystemMessage(error));
+            return {FileFault::kBusy, EWOULDBLOCK};
         case ERROR_ACCESS_DENIED:
-            return Fault(FileFault::kNoPermission, std::strerror(EACCES));
+            return {FileFault::kNoPermission, EACCES};
         case ERROR_WRITE_PROTECT:
-            return Fault(FileFault::kReadOnlyDisk, std::strerror(EROFS));
+            return {FileFault::kReadOnlyDisk, EROFS};
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
-            return Fault(FileFault::kOther, std::strerror(ENOENT));
+            return {FileFault::kOther, ENOENT};
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return Fault(FileFault::kOther, std::strerror(ENOSPC));
+            return {FileFault::kOther, ENOSPC};
         case ERROR_INVALID_HANDLE:
-            return Fault(FileFault::kOther, std::strerror(EBADF));
+            return {FileFault::kOther, EBADF};
+        case ERROR_NOT_ENOUGH_MEMORY:
+        case ERROR_OUTOFMEMORY:
+            return {FileFault::kOther, ENOMEM};
+        case ERROR_READ_FAULT:
+        case ERROR_WRITE_FAULT:
+        case ERROR_CRC:
+            return {FileFault::kOther, EIO};
+        case ERROR_FILENAME_EXCED_RANGE:
+            return {FileFault::kOther, ENAMETOOLONG};
+        case ERROR_INVALID_NAME:
+            return {FileFault::kOther, EINVAL};
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return {FileFault::kOther, EMFILE};
         default:
-            return Fault(FileFault::kOther, SystemMessage(error));
+            return {FileFault::kOther, 0, static_cast<unsigned long>(error)};
     }
 }
 
@@ -119,12 +114,12 @@ HANDLE AsHandle(std::intptr_t handle) {
 // a folder), and a file too large to read.
 FileStatus CheckHandle(HANDLE file) {
     if (::GetFileType(file) != FILE_TYPE_DISK)
-        return Fault(FileFault::kOther, "不是普通文件");
+        return {FileFault::kOther, kNotRegularFile};
     BY_HANDLE_FILE_INFORMATION info;
     if (!::GetFileInformationByHandle(file, &info))
         return LastError();
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        return Fault(FileFault::kOther, std::strerror(EISDIR));
+        return FileStatus{FileFault::kOther, EISDIR};
     const std::uint64_t size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
     if (size > kMaxCatalogueBytes)
         return TooLarge();
@@ -145,7 +140,7 @@ HANDLE OpenChecked(const std::string& path, DWORD access, DWORD share, DWORD dis
         const DWORD attributes = ::GetFileAttributesW(wide.c_str());
         if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
             (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            status = Fault(FileFault::kOther, std::strerror(EISDIR));
+            status = FileStatus{FileFault::kOther, EISDIR};
         else
             status = FromError(error);
         return INVALID_HANDLE_VALUE;
@@ -398,10 +393,16 @@ FileStatus LockedFile::Open(const std::string& path, bool create) {
 
 FileStatus LockedFile::ReadChunks(const ChunkSink& sink) const {
     if (!IsOpen())
-        return FromError(ERROR_INVALID_HANDLE);
+        return During(FileAction::kRead, FromError(ERROR_INVALID_HANDLE));
     if (FileStatus status = CheckHandle(AsHandle(handle_)); !status.Ok())
-        return status;
-    return ReadHandle(AsHandle(handle_), sink);
+        return During(FileAction::kRead, status);
+    return During(FileAction::kRead, ReadHandle(AsHandle(handle_), sink));
+}
+
+// The file is opened without FILE_SHARE_DELETE, so nobody can rename or
+// remove it while it is open: the name always leads to it.
+bool LockedFile::IsAt(const std::string&) const {
+    return IsOpen();
 }
 
 FileStatus LockedFile::Size(std::uint64_t& size) const {
@@ -415,6 +416,10 @@ FileStatus LockedFile::Size(std::uint64_t& size) const {
 }
 
 FileStatus LockedFile::Append(std::string_view bytes, std::size_t replaceLast) {
+    return During(FileAction::kWrite, Write(bytes, replaceLast));
+}
+
+FileStatus LockedFile::Write(std::string_view bytes, std::size_t replaceLast) {
     std::uint64_t size = 0;
     if (FileStatus status = Size(size); !status.Ok())
         return status;
@@ -435,17 +440,19 @@ FileStatus LockedFile::Append(std::string_view bytes, std::size_t replaceLast) {
     }
     DWORD written = 0;
     const bool ok = WriteAt(file, offset, bytes.data(), static_cast<DWORD>(bytes.size()), written);
-    if (!ok || written != bytes.size()) {
-        const DWORD error = ok ? ERROR_DISK_FULL : ::GetLastError();
-        // Only part of the line fit (a full disk): take it back rather than
-        // leave half an entry in the file.
+    DWORD error = ERROR_SUCCESS;
+    if (!ok || written != bytes.size())
+        error = ok ? ERROR_DISK_FULL : ::GetLastError();
+    else if (!::FlushFileBuffers(file))
+        error = ::GetLastError();
+    if (error != ERROR_SUCCESS) {
+        // Take the line back rather than leave half an entry (or one the
+        // disk may not hold) in the file, and put back what it replaced.
         SetSize(file, size);
         if (replaceLast > 0)
             WriteAt(file, offset, replaced.data(), static_cast<DWORD>(replaceLast), n);
         return FromError(error);
     }
-    if (!::FlushFileBuffers(file))
-        return LastError();
     return {};
 }
 
@@ -464,7 +471,7 @@ FileStatus ReadFileChunks(const std::string& path, const ChunkSink& sink) {
                     OPEN_EXISTING, status);
     if (file == INVALID_HANDLE_VALUE)
         return status;
-    status = ReadHandle(file, sink);
+    status = During(FileAction::kRead, ReadHandle(file, sink));
     ::CloseHandle(file);
     return status;
 }

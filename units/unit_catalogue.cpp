@@ -2,6 +2,7 @@
 #include "units/unit_catalogue.h"
 
 #include "units/catalogue_format.h"
+#include "units/file_error_text.h"
 #include "units/utf8.h"
 
 namespace platform = vek::units::platform;
@@ -11,35 +12,10 @@ namespace {
 // A message box text of the original program holds at most 99 characters.
 constexpr std::size_t kMaxErrorChars = 99;
 
-// The last part of the path, its bytes unchanged: a std::filesystem::path
-// made from a narrow string would re-encode a non-ASCII name on Windows.
-std::string FileNameOf(const std::string& path) {
-#if defined(_WIN32)
-    const char* separators = "/\\";
-#else
-    const char* separators = "/";
-#endif
-    const std::size_t slash = path.find_last_of(separators);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return name.empty() ? path : name;
-}
-
-std::string MessageFor(const platform::FileStatus& status, const std::string& name) {
-    switch (status.fault) {
-        case platform::FileFault::kNone:
-            return {};
-        case platform::FileFault::kBusy:
-            return name + " 正被其他程序使用，无法打开。";
-        case platform::FileFault::kNoPermission:
-            return "没有权限打开 " + name + "。";
-        case platform::FileFault::kReadOnlyDisk:
-            return name + " 所在的磁盘是只读的。";
-        case platform::FileFault::kTooLarge:
-            return name + " 太大，无法打开。";
-        case platform::FileFault::kOther:
-            break;
-    }
-    return "无法打开 " + name + "：" + status.reason;
+// The file is named as the user named it, so a catalogue in another folder
+// keeps its folder in the message.
+std::string MessageFor(const platform::FileStatus& status, const std::string& path) {
+    return vek::units::TruncateUtf8(vek::units::FileErrorMessage(status, path), kMaxErrorChars);
 }
 
 }  // namespace
@@ -47,7 +23,7 @@ std::string MessageFor(const platform::FileStatus& status, const std::string& na
 UnitCatalogue::UnitCatalogue(std::string path) : path_(std::move(path)) {}
 
 std::string UnitCatalogue::ErrorText(const platform::FileStatus& status) const {
-    return vek::units::TruncateUtf8(MessageFor(status, FileNameOf(path_)), kMaxErrorChars);
+    return MessageFor(status, path_);
 }
 
 std::string UnitCatalogue::OpenFile() {
@@ -89,6 +65,12 @@ float UnitCatalogue::FactorOf(std::string_view kind, std::string_view name, floa
 std::string UnitCatalogue::AppendEntry(std::string_view kind, std::string_view baseQuantityText,
                                        std::string_view baseUnit, std::string_view quantityText,
                                        std::string_view unit) {
+    // An editor that saved over the file, or a removal, leaves the open file
+    // behind the name: the line goes to the file the name leads to now
+    // (created when missing), and the reload after it shows the hand edit
+    // and the new line together.
+    if (file_.IsOpen() && !file_.IsAt(path_))
+        file_.Close();
     if (std::string error = OpenFile(); !error.empty())
         return error;
     // The file's present content decides the encoding of the line and
@@ -100,7 +82,8 @@ std::string UnitCatalogue::AppendEntry(std::string_view kind, std::string_view b
     const auto appendix = vek::units::EncodeAppendix(
         survey, vek::units::BuildEntryLine(kind, baseQuantityText, baseUnit, quantityText, unit));
     if (!appendix)
-        return ErrorText({platform::FileFault::kOther, "no GB18030 converter on this system"});
+        return ErrorText(
+            {platform::FileFault::kOther, platform::kNoConverter, 0, platform::FileAction::kWrite});
     if (const auto status = file_.Append(appendix->bytes, appendix->replaceLast); !status.Ok())
         return ErrorText(status);
     return Reload();
@@ -111,14 +94,18 @@ void UnitCatalogue::Close() {
     text_.Clear();
 }
 
-std::string UnitCatalogue::ReadOnly(const std::string& path, std::vector<UnitEntry>& entries) {
-    entries.clear();
-    vek::units::CatalogueText text;
+std::string UnitCatalogue::ReadOnly(const std::string& path, vek::units::CatalogueText& text) {
     const auto status = vek::units::ReadCatalogue(
         [&path](const platform::ChunkSink& sink) { return platform::ReadFileChunks(path, sink); },
         text);
-    if (!status.Ok())
-        return vek::units::TruncateUtf8(MessageFor(status, FileNameOf(path)), kMaxErrorChars);
+    return MessageFor(status, path);
+}
+
+std::string UnitCatalogue::ReadOnly(const std::string& path, std::vector<UnitEntry>& entries) {
+    entries.clear();
+    vek::units::CatalogueText text;
+    if (std::string error = ReadOnly(path, text); !error.empty())
+        return error;
     entries.reserve(text.LineCount());
     for (std::size_t i = 0; i < text.LineCount(); ++i) entries.push_back(text.Entry(i));
     return {};

@@ -54,7 +54,10 @@ public:
     // Writes "[kind][bq][bu]=[q][u]" with CR LF at the end of the file, in
     // the file's encoding, texts verbatim, in one write that is flushed; then
     // reloads from the same, still locked file. Opens and locks the file
-    // first when it is not open. On failure returns the error text, leaves
+    // first when it is not open, or when the path no longer leads to the
+    // open file (an editor saved over it, or it was removed: the line then
+    // goes to the file the path leads to now, created when missing). On
+    // failure returns the error text, leaves
     // the file as it was and does not reload. When the file ends in a UTF-8
     // character cut short, that character's bytes become the U+FFFD they
     // read as, so the file stays UTF-8 and its last line reads as before.
@@ -74,6 +77,11 @@ public:
     // tools that only convert). Returns the error text, empty on success;
     // entries is empty on failure.
     static std::string ReadOnly(const std::string& path, std::vector<UnitEntry>& entries);
+    // The same into the compact form the program itself holds (about the
+    // file's size in memory).
+    static std::string ReadOnly(const std::string& path, vek::units::CatalogueText& text);
+    // The catalogue's text, for questions without copies.
+    const vek::units::CatalogueText& Text() const { return text_; }
 
     // The entries that the given file content holds (for tests and tools).
     static std::vector<UnitEntry> ParseContent(std::string_view fileBytes);

@@ -55,7 +55,7 @@ const CsvCase kCases[] = {
          "100,20,300,,0.288,1.44,1.152,0.0432,0.1008,0.0576,2880,3600,9.6,18,60\n",
      5,
      "vek-calc: cases.csv:3: sewage: workers (1005) needs a number, not 'abc'\n"
-     "vek-calc: cases.csv:4: sewage: workers (1005) needs a number, not '100 '\n"
+     "vek-calc: cases.csv:4: sewage: workers (1005) needs a number, not '100\\n'\n"
      "vek-calc: cases.csv:6: 2 fields where the header has 3\n"
      "vek-calc: cases.csv:7: text after the closing quote of field 1\n"
      "vek-calc: cases.csv:8: a quoted field is not closed\n"},
@@ -120,6 +120,23 @@ const CsvCase kCases[] = {
      2,
      "vek-calc: cases.csv:1: columns 1 and 2 both give workers\n"},
     {"no_header", {"sewage"}, "\n\n", "", 2, "vek-calc: cases.csv: no header row\n"},
+    // A row beyond 1 MiB is left out without being held; reading goes on
+    // from the next line break.
+    {"overlong_row_left_out",
+     {"sewage"},
+     "workers,residents,days\n\"" + std::string(2 << 20, '7') + "\n100,20,300\n",
+     SewageHeader("workers,residents,days") +
+         "100,20,300,,0.288,1.44,1.152,0.0432,0.1008,0.0576,2880,3600,9.6,18,60\n",
+     5,
+     "vek-calc: cases.csv:2: a row longer than 1 MiB\n"},
+    // What a cell holds cannot steer the terminal or cut the message short.
+    {"control_characters_shown_escaped",
+     {"sewage"},
+     std::string("workers\n\x1b]0;x\x07\na\0b\n", 19),
+     SewageHeader("workers"),
+     5,
+     "vek-calc: cases.csv:2: sewage: workers (1005) needs a number, not '\\x1b]0;x\\x07'\n"
+     "vek-calc: cases.csv:3: sewage: workers (1005) needs a number, not 'a\\0b'\n"},
     {"header_only", {"sewage"}, "workers\n", SewageHeader("workers"), 0, ""},
 };
 
@@ -216,11 +233,16 @@ TEST(VekCalcCsvRows, StandardInput) {
                        "status=0\n");
 }
 
-TEST(VekCalcCsvRows, NameValueBesideCsvIsRefused) {
+TEST(VekCalcCsvRows, CommandLinesThatCannotWorkAreRefused) {
     const fs::path dir = FreshTestDirectory();
     std::ofstream(dir / "cases.csv") << "workers\n1\n";
+    fs::create_directory(dir / "folder");
     ExpectRefused(RunVekCalc({"sewage", "--csv", "cases.csv", "days=3"}, dir));
     ExpectRefused(RunVekCalc({"sewage", "--csv", "missing.csv"}, dir));
+    ExpectRefused(RunVekCalc({"sewage", "--csv", "cases.csv", "--record"}, dir));
+    const CalcRun folder = RunVekCalc({"sewage", "--csv", "folder"}, dir);
+    ExpectRefused(folder);
+    EXPECT_EQ(folder.err, "vek-calc: cannot read folder: 是一个文件夹\n");
 }
 
 }  // namespace

@@ -48,14 +48,17 @@ TEST(VekCalcOutput, FailedWritesAreErrors) {
         const char* reason;
     } cases[] = {
         {"full_disk", "\\$VEK_CALC sewage workers=1 >/dev/full 2>err; echo \\$? >status",
-         "No space left on device"},
+         "磁盘空间不足"},
         {"closed_stdout", "\\$VEK_CALC sewage workers=1 >&- 2>err; echo \\$? >status",
-         "Bad file descriptor"},
+         "文件没有打开"},
+        {"csv_to_full_disk",
+         "printf 'workers\\n1\\n' | \\$VEK_CALC sewage --csv - >/dev/full 2>err; echo \\$? >status",
+         "磁盘空间不足"},
         {"help_to_full_disk", "\\$VEK_CALC --help >/dev/full 2>err; echo \\$? >status",
-         "No space left on device"},
+         "磁盘空间不足"},
         {"reader_gone",
          "(sleep 0.3; \\$VEK_CALC sewage workers=1 2>err; echo \\$? >status) | true; sleep 1",
-         "Broken pipe"},
+         "读取的一方已关闭"},
     };
     for (const auto& c : cases) {
         const ShellRun run = RunInShell(c.shell);
@@ -77,9 +80,9 @@ TEST(VekCalcOutput, CatalogueMustBeARegularFile) {
         std::string file;
         std::string message;
     } cases[] = {
-        {"/dev/zero", "无法打开 zero：不是普通文件"},
-        {(dir / "pipe").string(), "无法打开 pipe：不是普通文件"},
-        {(dir / "folder").string(), "无法打开 folder：Is a directory"},
+        {"/dev/zero", "无法打开 /dev/zero：不是普通文件"},
+        {(dir / "pipe").string(), "无法打开 " + (dir / "pipe").string() + "：不是普通文件"},
+        {"folder", "无法打开 folder：是一个文件夹"},
     };
     for (const auto& c : cases) {
         const CalcRun run = RunVekCalc({"convert", "--catalogue", c.file}, dir);

@@ -63,6 +63,16 @@ TEST(FlueGas, WorkedExamplesAsShown) {
     }
 }
 
+// A dust standard above the initial emission needs no reduction: 0, never a
+// negative amount.
+TEST(FlueGas, DustReductionIsNeverNegative) {
+    FlueGasInput in = DefaultFlueGasInput(FuelKind::Oil);
+    in.annualUse = 1000;
+    in.dustLimit = 200;
+    EXPECT_EQ(Show(StoreFlueGasResult(ComputeFlueGas(FuelKind::Oil, in))),
+              "1400 6 1.47059 428 105 7 2.8 0 0");
+}
+
 // Switching fuel puts the preset texts into the fields; they must read back as
 // the numbers the fuel's default input computes with.
 TEST(FlueGas, PresetTextsMatchDefaultInputs) {

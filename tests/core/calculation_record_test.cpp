@@ -275,16 +275,17 @@ TEST(CalculationRecord, StoppedComputationRecordsItsBoxInsteadOfResults) {
 TEST(CalculationRecord, FormsEscapeWhatWouldBreakThem) {
     const CalcRecord record{.title = "A&B",
                             .formulas = {"x=a*b|c"},
-                            .inputs = {{"<名>", "q_1", "1", "m^2"}},
+                            .inputs = {{"<名>", "q_1", "1\n结果：", "m^2~"}},
                             .results = {{"结果|", "", "\"2\"", "'t'"}},
                             .note = "a<b"};
     EXPECT_EQ(RecordPlainText(record),
-              "计算过程：A&B\n公式：\n  x=a*b|c\n输入：\n  <名> q_1：1 m^2\n结果：\n  结果|：\"2\" "
+              "计算过程：A&B\n公式：\n  x=a*b|c\n输入：\n  <名> q_1：1\\n结果： m^2~\n结果：\n  "
+              "结果|：\"2\" "
               "'t'\n提示：a<b\n");
     EXPECT_EQ(RecordMarkdown(record),
-              "**计算过程：A&B**\n\n公式：\n\n- x=a\\*b\\|c\n\n"
+              "**计算过程：A\\&B**\n\n公式：\n\n- x=a\\*b\\|c\n\n"
               "| 项目 | 符号 | 数值 | 单位 |\n|---|---|---|---|\n"
-              "| **输入** | | | |\n| \\<名\\> | q\\_1 | 1 | m^2 |\n"
+              "| **输入** | | | |\n| \\<名\\> | q\\_1 | 1 结果： | m^2\\~ |\n"
               "| **结果** | | | |\n| 结果\\| |  | \"2\" | 't' |\n| 提示：a\\<b | | | |\n");
     EXPECT_EQ(RecordHtml(record),
               "<meta charset=\"utf-8\">\n"
@@ -294,7 +295,7 @@ TEST(CalculationRecord, FormsEscapeWhatWouldBreakThem) {
               "<tr><th colspan=\"4\" align=\"left\">公式</th></tr>\n"
               "<tr><td colspan=\"4\">x=a*b|c</td></tr>\n"
               "<tr><th colspan=\"4\" align=\"left\">输入</th></tr>\n"
-              "<tr><td>&lt;名&gt;</td><td>q_1</td><td>1</td><td>m^2</td></tr>\n"
+              "<tr><td>&lt;名&gt;</td><td>q_1</td><td>1\n结果：</td><td>m^2~</td></tr>\n"
               "<tr><th colspan=\"4\" align=\"left\">结果</th></tr>\n"
               "<tr><td>结果|</td><td></td><td>&quot;2&quot;</td><td>&#39;t&#39;</td></tr>\n"
               "<tr><td colspan=\"4\">提示：a&lt;b</td></tr>\n"

@@ -144,7 +144,7 @@ TEST_F(CatalogueFaults, WriterKilledDuringAppendsNeverDamagesEarlierLines) {
 // A second program is refused the file while the first holds it, writes
 // nothing, and the first one's additions before and after stay intact.
 TEST_F(CatalogueFaults, SecondProcessIsRefusedAndTheFirstKeepsItsLines) {
-    const std::string busy = "data.ini 正被其他程序使用，无法打开。";
+    const std::string busy = path_ + " 正被其他程序使用，无法打开。";
     int toParent[2], toChild[2];
     ASSERT_EQ(::pipe(toParent), 0);
     ASSERT_EQ(::pipe(toChild), 0);

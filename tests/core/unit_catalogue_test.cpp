@@ -292,7 +292,7 @@ TEST_F(CatalogueFile, AppendAfterACharacterCutShortKeepsEveryName) {
 }
 
 TEST_F(CatalogueFile, LockIsHeldFromLoadThroughAppendAndReload) {
-    const std::string busy = "data.ini 正被其他程序使用，无法打开。";
+    const std::string busy = path_ + " 正被其他程序使用，无法打开。";
     UnitCatalogue first(path_), second(path_);
     ASSERT_EQ(first.Load(), "");
     EXPECT_EQ(second.Load(), busy);
@@ -345,7 +345,7 @@ std::optional<std::string> WithoutPrivileges(const std::function<std::string()>&
 // A read-only file, then a read-only folder without the file: Load and
 // AppendEntry both report the refusal and nothing is written or created.
 TEST_F(CatalogueFile, AppendToReadOnlyFileOrFolderWritesNothing) {
-    const std::string refused = "没有权限打开 data.ini。";
+    const std::string refused = "没有权限打开 " + path_ + "。";
     const auto tryAppend = [this] {
         UnitCatalogue c(path_);
         const std::string load = c.Load();
@@ -393,15 +393,15 @@ std::uint64_t HashOf(const std::string& path) {
 // What is not a regular file, or is too large to read, is refused at once
 // (never read until memory runs out, never waited on); nothing is written.
 TEST_F(CatalogueFile, OnlyRegularFilesOfAReadableSizeAreOpened) {
-    const std::string tooLarge = "data.ini 太大，无法打开。";
-    const std::string notRegular = "无法打开 data.ini：不是普通文件";
+    const std::string tooLarge = path_ + " 太大，无法打开。";
+    const std::string notRegular = "无法打开 " + path_ + "：不是普通文件";
     const struct {
         const char* name;
         std::function<void(const std::string&)> make;
         std::string error;
     } cases[] = {
         {"directory", [](const std::string& p) { fs::create_directory(p); },
-         "无法打开 data.ini：Is a directory"},
+         "无法打开 " + path_ + "：是一个文件夹"},
 #if !defined(_WIN32)
         {"fifo_without_writer",
          [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0666), 0); }, notRegular},
@@ -433,7 +433,7 @@ TEST_F(CatalogueFile, OnlyRegularFilesOfAReadableSizeAreOpened) {
 #else
     for (const char* device : {"/dev/zero", "/dev/null"}) {
 #endif
-        const std::string name = fs::path(device).filename().string();
+        const std::string name = device;
         std::vector<UnitEntry> entries;
         EXPECT_EQ(UnitCatalogue::ReadOnly(device, entries), "无法打开 " + name + "：不是普通文件");
         UnitCatalogue catalogue(device);
@@ -534,22 +534,24 @@ TEST_F(CatalogueFile, LoadPeaksBelowTwiceTheFileSize) {
 #endif
 }
 
-// Other failures name the file and the system's reason, cut to at most 99
-// characters without splitting one.
-TEST_F(CatalogueFile, OtherErrorsCarryTheSystemReasonInAtMost99Characters) {
+// Other failures name the file as it was named, folder included, and the
+// reason in Chinese, cut to at most 99 characters without splitting one.
+TEST_F(CatalogueFile, OtherErrorsCarryAChineseReasonInAtMost99Characters) {
     std::string name;  // 120 two-byte characters: the cut falls inside the name
     for (int i = 0; i < 120; ++i) name += "é";
     // Joined as bytes: a narrow name in a std::filesystem::path is not UTF-8 on Windows.
-    const std::string path = (dir_ / "missing").string() + "/" + name;
+    const std::string folder = (dir_ / "missing").string() + "/";
+    ASSERT_LT(folder.size(), 90u);
+    const std::string path = folder + name;
     UnitCatalogue c(path);
     const std::string error = c.Load();
-    EXPECT_EQ(error, "无法打开 " + name.substr(0, 94 * 2));
+    EXPECT_EQ(error, "无法打开 " + folder + name.substr(0, (94 - folder.size()) * 2));
     EXPECT_EQ(c.AppendEntry("k", "1", "b", "2", "u"), error);
     std::vector<UnitEntry> entries;
     EXPECT_EQ(UnitCatalogue::ReadOnly(path, entries), error);
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
-    UnitCatalogue nested(path_ + "/nested");
-    EXPECT_EQ(nested.Load(), "无法打开 nested：No such file or directory");
+    UnitCatalogue nested("missing/sub/my.ini");
+    EXPECT_EQ(nested.Load(), "无法打开 missing/sub/my.ini：文件不存在");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
-# Runs one scenario: vek-drive on SCRIPT in a fresh WORK_DIR, then compares
-# its standard output (and the file pairs NAME.same names) with the .expected
-# file beside the script and its exit
+# Runs one scenario: vek-drive on SCRIPT in a fresh WORK_DIR (beside a
+# second program NAME.sh when there is one), then compares its standard
+# output (and the file pairs NAME.same names) with the .expected file beside
+# the script and its exit
 # status with what that output implies: 1 when the output ends with an
 # "error: line N: ..." line, 0 otherwise.
 #
@@ -30,7 +31,16 @@ if(IS_DIRECTORY ${folder}/${name}.files)
   file(COPY ${folder}/${name}.files/ DESTINATION ${WORK_DIR})
 endif()
 
+# A NAME.sh beside the script is a second program working in the same
+# directory while vek-drive runs (an editor saving over data.ini, say); the
+# script waits for its steps with "await FILE".
+set(second_program)
+if(EXISTS ${folder}/${name}.sh)
+  set(second_program COMMAND sh ${folder}/${name}.sh)
+endif()
+
 execute_process(
+  ${second_program}
   COMMAND ${DRIVE} ${options} ${SCRIPT}
   WORKING_DIRECTORY ${WORK_DIR}
   OUTPUT_VARIABLE actual

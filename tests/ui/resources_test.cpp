@@ -8,10 +8,10 @@
 
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QResource>
-#include <QKeyEvent>
 #include <QSet>
 #include <filesystem>
 #include <fstream>
@@ -61,7 +61,7 @@ TEST(ResourceIcons, EachIconDrawsAtTheSizesWindowsUse) {
 TEST(ResourcePictures, NaturalScaledAndDenseSizes) {
     // Id and the picture control's size at the 9-point font.
     for (auto [id, natural] :
-         {std::pair{139, QSize(375, 81)}, {140, {253, 85}}, {175, {146, 88}}}) {
+         {std::pair{139, QSize(375, 75)}, {140, {253, 85}}, {175, {146, 88}}}) {
         EXPECT_EQ(BitmapResourceSize(id), natural);
         const QImage image = LoadBitmapResource(id).toImage();
         ASSERT_EQ(image.size(), natural);
@@ -121,18 +121,19 @@ TEST(ResourceDrawnAhead, EachEqualsTheProgramsOwnDrawingAndCoversTheUsualSizes) 
             QImage(reinterpret_cast<const uchar*>(bytes.constData()), size.width(), size.height(),
                    size.width() * 4, QImage::Format_RGBA8888_Premultiplied)
                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QImage own =
-            DrawSvg(QStringLiteral(":/art/%1.svg").arg(m.captured(1)), size, ground);
+        const QImage own = DrawSvg(QStringLiteral(":/art/%1.svg").arg(m.captured(1)), size, ground);
         EXPECT_EQ(ahead, own) << file.toStdString();
     }
     const auto has = [&drawn](const char* svg, int w, int h, const char* ground) {
-        return drawn.contains(QStringLiteral("%1-%2x%3-%4.rgba").arg(svg).arg(w).arg(h).arg(ground));
+        return drawn.contains(
+            QStringLiteral("%1-%2x%3-%4.rgba").arg(svg).arg(w).arg(h).arg(ground));
     };
     for (const char* icon : {"icon_128_vek", "icon_143_topmost_on", "icon_144_topmost_off"})
         for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
             EXPECT_TRUE(has(icon, side, side, "00000000")) << icon << " " << side;
     for (auto [svg, id] : {std::pair{"picture_139_protection_distance", 139},
-                           {"picture_140_green_formula", 140}, {"picture_175_barrier", 175}}) {
+                           {"picture_140_green_formula", 140},
+                           {"picture_175_barrier", 175}}) {
         const QSize natural = BitmapResourceSize(id);
         EXPECT_EQ(natural, SvgNaturalSize(QStringLiteral(":/art/%1.svg").arg(svg))) << id;
         for (int ratio : {1, 2})
@@ -150,8 +151,8 @@ TEST(ResourceDrawnAhead, EachEqualsTheProgramsOwnDrawingAndCoversTheUsualSizes) 
 TEST(ResourceIcons, DrawingSizesOnDemandAnswersAsAnIconOfAllSizes) {
     QIcon full;
     for (int side : {16, 20, 24, 32, 40, 48, 64, 128, 256})
-        full.addPixmap(QPixmap::fromImage(DrawSvg(QStringLiteral(":/art/icon_128_vek.svg"),
-                                                  QSize(side, side), Qt::transparent)));
+        full.addPixmap(QPixmap::fromImage(
+            DrawSvg(QStringLiteral(":/art/icon_128_vek.svg"), QSize(side, side), Qt::transparent)));
     const QIcon icon = LoadIconResource(128);
     for (QSize request : {QSize(1, 1), QSize(15, 15), QSize(16, 16), QSize(17, 17), QSize(48, 20),
                           QSize(100, 100), QSize(300, 300), QSize(0, 0)}) {

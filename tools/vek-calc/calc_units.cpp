@@ -8,7 +8,6 @@
 #include "calc/unit_form.h"
 #include "tools/vek-calc/calculator.h"
 #include "units/unit_catalogue.h"
-#include "units/unit_lookup.h"
 
 namespace vek::cli {
 
@@ -16,8 +15,8 @@ namespace {
 
 // The page starts on the kind that first occurs last in the file: each kind
 // met for the first time is appended to the list and selected.
-std::string StartUpKind(const std::vector<UnitEntry>& entries) {
-    return KindsInOrder(entries).back();
+std::string StartUpKind(const vek::units::CatalogueText& text) {
+    return std::string(text.Kind(text.KindCount() - 1));
 }
 
 // The unit lists: the base unit at item 0, then each line's unit.
@@ -36,19 +35,18 @@ std::string UnitOf(const Inputs& in, const char* name, const std::string& kindNa
 Outcome Convert(const Inputs& in, const Context& context) {
     if (!context.catalogueRead) {
         CatalogueRead read;
-        read.error = UnitCatalogue::ReadOnly(context.catalogue, read.entries);
+        read.error = UnitCatalogue::ReadOnly(context.catalogue, read.text);
         context.catalogueRead = std::move(read);
     }
     if (!context.catalogueRead->error.empty())
         throw UsageError("convert: " + context.catalogueRead->error + context.catalogueHint);
-    const std::vector<UnitEntry>& entries = context.catalogueRead->entries;
-    if (entries.empty())
+    const vek::units::CatalogueText& text = context.catalogueRead->text;
+    if (text.LineCount() == 0)
         throw UsageError("convert: " + context.catalogue + " holds no units");
 
     const auto& givenKind = in.Raw("kind");
-    const std::string kindName =
-        givenKind ? std::get<std::string>(*givenKind) : StartUpKind(entries);
-    const KindUnits kind = UnitsOfKind(entries, kindName);
+    const std::string kindName = givenKind ? std::get<std::string>(*givenKind) : StartUpKind(text);
+    const KindUnits kind = text.UnitsOfKind(kindName);
     if (!kind.HasEntries())
         throw UsageError("convert: " + context.catalogue + " has no kind '" + kindName + "'");
     const std::string unit1 = UnitOf(in, "from", kindName, kind);
@@ -60,22 +58,22 @@ Outcome Convert(const Inputs& in, const Context& context) {
     float value1 = kind.baseQuantity;
     float value2 = kind.baseQuantity;
     if (in.Given("from") || in.Given("to")) {
-        value1 = FactorOf(entries, kindName, unit1, value1);
-        value2 = FactorOf(entries, kindName, unit2, value2);
+        value1 = text.FactorOf(kindName, unit1, value1);
+        value2 = text.FactorOf(kindName, unit2, value2);
     }
     // Until a value is typed the second field shows what the choices put
     // there, even when the first factor is 0 and a conversion would divide
     // by it.
+    const float factor1 = value1;
+    const float factor2 = value2;
     if (in.Given("value")) {
-        const float factor1 = value1;
-        const float factor2 = value2;
         // Leaving the first value field: divide first, then multiply.
         value1 = static_cast<float>(std::get<double>(*in.Raw("value")));
         value2 = static_cast<float>(static_cast<double>(value1) / factor1 * factor2);
     }
     Outcome outcome{std::nullopt, false, {static_cast<double>(value2)}, std::nullopt};
     if (context.record)
-        outcome.record = ConversionRecord(kindName, value1, unit1, unit2, value2);
+        outcome.record = ConversionRecord(kindName, value1, unit1, unit2, value2, factor1, factor2);
     return outcome;
 }
 

@@ -23,6 +23,7 @@
 
 #include "calc/field_table.h"
 #include "calc/record.h"
+#include "units/catalogue_text.h"
 #include "units/unit_entry.h"
 
 namespace vek::cli {
@@ -71,10 +72,10 @@ private:
 };
 
 // The unit catalogue as one run of vek-calc read it: the error text (empty
-// when the file was read) and its entries.
+// when the file was read) and its text, held as the page holds it.
 struct CatalogueRead {
     std::string error;
-    std::vector<UnitEntry> entries;
+    vek::units::CatalogueText text;
 };
 
 // Settings that are not inputs of a page.
@@ -102,8 +103,15 @@ struct Calculator {
 };
 
 // A command line the program refuses: one line on stderr, exit status 2.
+// The text with every control character shown escaped (\n, \r, \t, \0,
+// \x1b, ...), so that text from an input can neither end a line, nor cut a
+// message short, nor steer the terminal.
+std::string EscapeControls(std::string_view text);
+
+// A refusal; its message, which may quote the input, is kept escaped (a NUL
+// would end what() early).
 struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit UsageError(const std::string& message) : std::runtime_error(EscapeControls(message)) {}
 };
 
 // Every calculator, in the order the help lists them.

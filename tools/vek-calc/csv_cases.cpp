@@ -11,18 +11,17 @@
 
 #include "tools/vek-calc/csv_reader.h"
 #include "tools/vek-calc/inputs.h"
+#include "tools/vek-calc/report.h"
 #include "tools/vek-calc/run.h"
+#include "units/file_error_text.h"
 
 namespace vek::cli {
 
 namespace {
 
 // A message on one line of stderr, whatever line breaks a quoted cell brought.
-void Report(std::FILE* err, std::string message) {
-    for (char& c : message)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    std::fprintf(err, "vek-calc: %s\n", message.c_str());
+void Report(std::FILE* err, const std::string& message) {
+    PrintMessage(err, message);
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -88,7 +87,7 @@ public:
         if (file_ != "-") {
             opened_.reset(std::fopen(file_.c_str(), "rb"));
             if (!opened_) {
-                Report(err_, "cannot read " + file_ + ": " + std::strerror(errno));
+                Report(err_, "cannot read " + file_ + ": " + vek::units::ErrnoReason(errno));
                 return kRefused;
             }
             in = opened_.get();
@@ -133,12 +132,13 @@ public:
 
 private:
     int ReadFailed(const CsvReader& reader) {
-        Report(err_, "cannot read " + where_ + ": " + std::strerror(reader.ReadError()));
+        Report(err_, "cannot read " + where_ + ": " + vek::units::ErrnoReason(reader.ReadError()));
         return kRefused;
     }
 
     int NotWritten() {
-        std::fprintf(err_, "vek-calc: cannot write the output: %s\n", std::strerror(sink_.Error()));
+        std::fprintf(err_, "vek-calc: cannot write the output: %s\n",
+                     vek::units::ErrnoReason(sink_.Error()).c_str());
         return kNotWritten;
     }
 

@@ -61,6 +61,23 @@ void CsvReader::EndOfLine(int c) {
     ++line_;
 }
 
+// A row beyond this is no case anyone typed: it is left out unread, so a
+// file without line breaks (or /dev/zero) never fills the memory.
+constexpr std::size_t kMaxRecordBytes = 1 << 20;
+
+bool CsvReader::SkipOverlong(CsvRecord& record) {
+    record.problem = "a row longer than 1 MiB";
+    for (std::string& field : record.fields) std::string().swap(field);
+    record.fields.clear();
+    record.fields.shrink_to_fit();
+    // On from the next line break, whatever quotes the row held.
+    int c = Get();
+    while (c != '\n' && c != '\r' && c != EOF) c = Get();
+    if (c != EOF)
+        EndOfLine(c);
+    return true;
+}
+
 bool CsvReader::Next(CsvRecord& record) {
     int c = Peek();
     while (c == '\n' || c == '\r') {  // empty lines
@@ -73,7 +90,10 @@ bool CsvReader::Next(CsvRecord& record) {
     record.line = line_;
     record.problem.clear();
     std::size_t count = 0;
+    std::size_t bytes = 0;  // of the row so far, separators included
     for (;;) {
+        if (++bytes > kMaxRecordBytes)
+            return SkipOverlong(record);
         if (count == record.fields.size())
             record.fields.emplace_back();
         std::string& field = record.fields[count++];
@@ -95,6 +115,8 @@ bool CsvReader::Next(CsvRecord& record) {
                 } else if (c == '\n' || (c == '\r' && Peek() != '\n')) {
                     ++line_;
                 }
+                if (++bytes > kMaxRecordBytes)
+                    return SkipOverlong(record);
                 field.push_back(static_cast<char>(c));
             }
             if (c != ',' && c != '\n' && c != '\r' && c != EOF) {
@@ -103,6 +125,8 @@ bool CsvReader::Next(CsvRecord& record) {
             }
         } else {
             while (c != ',' && c != '\n' && c != '\r' && c != EOF) {
+                if (++bytes > kMaxRecordBytes)
+                    return SkipOverlong(record);
                 field.push_back(static_cast<char>(c));
                 c = Get();
             }

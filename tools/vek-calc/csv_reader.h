@@ -4,7 +4,8 @@
 // double quotes may hold commas, line breaks and doubled quotes ("" for ");
 // records end with CR LF, LF or a lone CR; a UTF-8 byte-order mark before
 // the first record is skipped. Empty lines hold no record. The input is read
-// in blocks as the records are asked for, so a file of any length streams.
+// in blocks as the records are asked for, so a file of any length streams;
+// a row longer than 1 MiB is left out with a problem, in bounded memory.
 
 #include <cstddef>
 #include <cstdio>
@@ -39,6 +40,9 @@ private:
     bool Fill();
     // Takes the end of a line whose first byte `c` was just read; counts it.
     void EndOfLine(int c);
+    // Leaves out a row grown beyond its limit: its problem says so, its
+    // fields are let go, and reading goes on after the next line break.
+    bool SkipOverlong(CsvRecord& record);
 
     std::FILE* in_;
     std::vector<char> buffer_;

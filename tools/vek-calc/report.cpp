@@ -87,4 +87,41 @@ std::string InputsHelp(const Calculator& calculator) {
     return text;
 }
 
+std::string EscapeControls(std::string_view text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+            case '\n':
+                shown += "\\n";
+                continue;
+            case '\r':
+                shown += "\\r";
+                continue;
+            case '\t':
+                shown += "\\t";
+                continue;
+            case '\0':
+                shown += "\\0";
+                continue;
+            default:
+                break;
+        }
+        if (byte < 0x20 || byte == 0x7f) {
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 15];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+void PrintMessage(std::FILE* err, std::string_view message) {
+    std::fprintf(err, "vek-calc: %s\n", EscapeControls(message).c_str());
+}
+
 }  // namespace vek::cli

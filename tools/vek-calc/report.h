@@ -3,7 +3,9 @@
 // What vek-calc prints: the results of a run, and the inputs of a calculator
 // for its --help.
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "tools/vek-calc/calculator.h"
 
@@ -19,5 +21,9 @@ std::string Render(const Calculator& calculator, const Outcome& outcome, Keys ke
 
 // One line per input: name, id, meaning, unit and start-up value.
 std::string InputsHelp(const Calculator& calculator);
+
+// One message on err: "vek-calc: MESSAGE" on one line, control characters
+// escaped (EscapeControls).
+void PrintMessage(std::FILE* err, std::string_view message);
 
 }  // namespace vek::cli

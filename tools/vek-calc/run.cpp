@@ -15,15 +15,13 @@
 #include "tools/vek-calc/record_output.h"
 #include "tools/vek-calc/report.h"
 #include "units/catalogue_place.h"
+#include "units/file_error_text.h"
 
 namespace vek::cli {
 namespace {
 
-int Refuse(std::FILE* err, std::string message) {
-    for (char& c : message)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    std::fprintf(err, "vek-calc: %s\n", message.c_str());
+int Refuse(std::FILE* err, const std::string& message) {
+    PrintMessage(err, message);
     return kRefused;
 }
 
@@ -105,7 +103,8 @@ int DeliverOutput(const std::string& text, std::FILE* out, std::FILE* err, int s
     if (written && std::fflush(out) == 0 && !std::ferror(out))
         return status;
     const int error = errno ? errno : EIO;
-    std::fprintf(err, "vek-calc: cannot write the output: %s\n", std::strerror(error));
+    std::fprintf(err, "vek-calc: cannot write the output: %s\n",
+                 vek::units::ErrnoReason(error).c_str());
     return kNotWritten;
 }
 

@@ -6,7 +6,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
@@ -23,6 +25,9 @@
 
 namespace drive {
 namespace {
+
+// How long await lets another program take for its step.
+constexpr qint64 kLongestAwaitMs = 60000;
 
 [[noreturn]] void Fail(const QString& message) {
     throw DriveError{message};
@@ -186,6 +191,8 @@ void CommandRunner::RunVerb(const Command& c) {
             return Dump();
         case Verb::Wait:
             return Wait(c.number);
+        case Verb::Await:
+            return Await(text);
         case Verb::Screenshot:
             return Screenshot(text);
         case Verb::Wheel:
@@ -475,6 +482,18 @@ void CommandRunner::Wait(int ms) {
     wait_ = &loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void CommandRunner::Await(const QString& file) {
+    // Another program's step: the events go on while it works, and a file
+    // it makes says it is done.
+    QElapsedTimer waited;
+    waited.start();
+    while (!QFileInfo::exists(file)) {
+        if (waited.elapsed() > kLongestAwaitMs)
+            Fail(QStringLiteral("%1 did not appear").arg(file));
+        Wait(20);
+    }
 }
 
 void CommandRunner::Wheel(int id, int notches) {

@@ -53,6 +53,8 @@ private:
     void Geometry() const;
     void Dump() const;
     void Wait(int ms);
+    // Waits (up to a minute) until the file exists in the working directory.
+    void Await(const QString& file);
     void Screenshot(const QString& file) const;
     void Wheel(int id, int notches);
     void Clipboard() const;

@@ -30,7 +30,7 @@ struct VerbInfo {
     Shape shape;
 };
 
-constexpr std::array<VerbInfo, 25> kVerbs{{
+constexpr std::array<VerbInfo, 26> kVerbs{{
     {"menu", Verb::Menu, Shape::Id},
     {"pick", Verb::Pick, Shape::IdOrNone},
     {"window", Verb::Window, Shape::WindowName},
@@ -50,6 +50,7 @@ constexpr std::array<VerbInfo, 25> kVerbs{{
     {"geometry", Verb::Geometry, Shape::Nothing},
     {"dump", Verb::Dump, Shape::Nothing},
     {"wait", Verb::Wait, Shape::Millis},
+    {"await", Verb::Await, Shape::FileName},
     {"screenshot", Verb::Screenshot, Shape::FileName},
     {"wheel", Verb::Wheel, Shape::IdNotches},
     {"clipboard", Verb::Clipboard, Shape::Nothing},

@@ -35,6 +35,7 @@ enum class Verb {
     Geometry,    // geometry
     Dump,        // dump
     Wait,        // wait MS
+    Await,       // await FILE
     Screenshot,  // screenshot FILE
     Wheel,       // wheel ID N
     Clipboard,   // clipboard
