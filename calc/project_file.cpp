@@ -6,6 +6,7 @@
 
 #include "calc/calculator_index.h"
 #include "text/number_text.h"
+#include "units/file_error_text.h"
 #include "units/platform_file.h"
 #include "units/whole_file.h"
 
@@ -211,7 +212,7 @@ ProjectRead ReadProjectFile(const std::string& path) {
     if (tooLarge)
         return Refused("项目文件太大（超过 4 MB），不是 vek 保存的输入。");
     if (!read.Ok())
-        return Refused("无法读取：" + read.reason);
+        return Refused("无法读取：" + vek::units::FileErrorReason(read));
     return ParseProject(bytes);
 }
 

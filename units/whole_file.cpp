@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "units/file_error_text.h"
+
 namespace vek::units {
 
 namespace fs = std::filesystem;
@@ -13,23 +15,12 @@ std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+// The reasons come from the file layer's one table, so a project file's
+// messages read like the catalogue's.
 std::string FileErrorText(std::error_code error) {
     const std::error_condition condition = error.default_error_condition();
-    if (condition == std::errc::no_such_file_or_directory)
-        return "文件或文件夹不存在";
-    if (condition == std::errc::permission_denied ||
-        condition == std::errc::operation_not_permitted)
-        return "没有权限";
-    if (condition == std::errc::no_space_on_device)
-        return "磁盘已满";
-    if (condition == std::errc::read_only_file_system)
-        return "磁盘是只读的";
-    if (condition == std::errc::is_a_directory)
-        return "这是一个文件夹";
-    if (condition == std::errc::file_too_large)
-        return "文件太大";
-    if (condition == std::errc::filename_too_long)
-        return "文件名太长";
+    if (condition.category() == std::generic_category())
+        return ErrnoReason(condition.value());
     return "错误代码 " + std::to_string(error.value());
 }
 

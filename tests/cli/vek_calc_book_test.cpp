@@ -54,7 +54,7 @@ TEST(VekCalcBook, RefusesAFileWithNothingToCompute) {
         {{"book", "newer.vek"},
          "vek-calc: newer.vek: 项目文件是较新的 vek 写的（格式版本 3），这个 vek 只能读格式版本 "
          "1，请用新版 vek 打开。\n"},
-        {{"book", "missing.vek"}, "vek-calc: missing.vek: 文件或文件夹不存在\n"},
+        {{"book", "missing.vek"}, "vek-calc: missing.vek: 文件不存在\n"},
         {{"book", "empty.vek", "--format=pdf"},
          "vek-calc: book: PDF 请在 vek 中用“导出计算书…”导出\n"},
     };

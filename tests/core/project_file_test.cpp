@@ -124,7 +124,7 @@ TEST_F(WholeFile, KeepsTheOldFileWholeWhenItCannotBeReplaced) {
     EXPECT_EQ(vek::units::ReplaceFileContent(path_, "new"), "无法写入：文件是只读的");
     EXPECT_EQ(Content(), "old");
     EXPECT_EQ(vek::units::ReplaceFileContent((dir_ / "无此文件夹" / "a.vek").string(), "new"),
-              "无法写入：文件或文件夹不存在");
+              "无法写入：文件不存在");
 }
 
 TEST_F(WholeFile, RefusesAHugeProjectFileBeforeReadingIt) {
