@@ -67,10 +67,21 @@ Answer<FlueGasFields> RunFlueGas(const FlueGasPageInput& in) {
 }
 
 namespace {
-// Ash, its dust share and the combustibles enter only the coal formulas.
-bool FlueGasInputTakesPart(const FlueGasPageInput& in, std::string_view input) {
-    const bool coalOnly = input == "ash" || input == "dust-share" || input == "combustible";
-    return !coalOnly || FuelKindFromIndex(in.fuel) != FuelKind::Oil;
+// Each fuel's own formulas; the others the record gives apply to both.
+constexpr const char* kOilFormulas = "燃油：V=1.4*B，G(SO2)=0.02*S*B，G(烟尘)=B/680";
+constexpr const char* kCoalFormulas =
+    "燃煤：V=B，G(SO2)=0.016*S*B，G(烟尘)=d*A*B/(1-Cfh/100)/10000";
+
+// A record for one fuel keeps only what its computation used: the other
+// fuel's formulas, and for oil the coal-only ash, dust share of the ash and
+// combustibles, are left out. With no fuel chosen everything stays.
+bool FlueGasPartTakesPart(const FlueGasPageInput& in, std::string_view part) {
+    const auto fuel = FuelKindFromIndex(in.fuel);
+    if (part == kOilFormulas)
+        return fuel != FuelKind::Coal;
+    const bool coalOnly =
+        part == kCoalFormulas || part == "ash" || part == "dust-share" || part == "combustible";
+    return !coalOnly || fuel != FuelKind::Oil;
 }
 
 // The emission factors the fuel's formulas used, as single-precision figures
@@ -116,9 +127,8 @@ const CalculatorDef<FlueGasPageInput, FlueGasFields>& FlueGasCalculator() {
                     {"so2-conc", &R::so2InitConc}},
         .run = RunFlueGas,
         .record = {.title = "燃煤(油)废气",
-                   .formulas = {"燃油：V=1.4*B，G(SO2)=0.02*S*B，G(烟尘)=B/680",
-                                "燃煤：V=B，G(SO2)=0.016*S*B，G(烟尘)=d*A*B/(1-Cfh/100)/10000",
-                                "初始浓度=G*10^5/V（取整）", "达标年排放量=V*达标浓度/10^5",
+                   .formulas = {kOilFormulas, kCoalFormulas, "初始浓度=G*10^5/V（取整）",
+                                "达标年排放量=V*达标浓度/10^5",
                                 "年削减量=年排放量-达标年排放量（不足0时为0）"},
                    .labels = {{"fuel", "原料", "", "", {"油", "煤"}},
                               {"use", "年用量", "B", "吨"},
@@ -137,7 +147,7 @@ const CalculatorDef<FlueGasPageInput, FlueGasFields>& FlueGasCalculator() {
                               {"dust-std", "烟尘达标年排放量", "", "吨"},
                               {"so2-reduction", "SO2年削减量", "", "吨"},
                               {"dust-reduction", "烟尘年削减量", "", "吨"}}},
-        .takesPart = FlueGasInputTakesPart,
+        .takesPart = FlueGasPartTakesPart,
         .workings = FlueGasWorkings,
     };
     return def;

@@ -137,10 +137,11 @@ struct CalculatorDef {
     std::vector<Slot<Out>> results;  // in the window's exchange order
     Answer<Out> (*run)(const In& in);
     RecordText record = {};  // title, formulas and field labels of its records
-    // Whether an input takes part in the computation its values describe (a
-    // coal-only figure does not when oil burns); one that does not is left
-    // out of the record. None: every input takes part.
-    bool (*takesPart)(const In& in, std::string_view input) = nullptr;
+    // Whether an input (by name) or a formula of the record (by its text)
+    // takes part in the computation its values describe (a coal-only figure
+    // or formula does not when oil burns); one that does not is left out of
+    // the record. None: everything takes part.
+    bool (*takesPart)(const In& in, std::string_view part) = nullptr;
     // The values between the inputs and the results that a reviewer checks
     // (the coefficients looked up, the terms of the formula), as displayed.
     std::vector<RecordLine> (*workings)(const In& in, const Out& out) = nullptr;
@@ -170,6 +171,9 @@ CalcRecord MakeRecord(const CalculatorDef<In, Out>& def, const In& in, const Ans
             results.emplace_back(slot.name, slot.get(*answer.result));
     CalcRecord record = BuildRecord(def.record, def.table, inputs, results,
                                     answer.box ? answer.box->text : std::string(), answer.stopped);
+    if (def.takesPart)
+        std::erase_if(record.formulas,
+                      [&](const std::string& formula) { return !def.takesPart(in, formula); });
     if (answer.result && !answer.stopped && def.workings)
         record.workings = def.workings(in, *answer.result);
     return record;

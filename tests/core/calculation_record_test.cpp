@@ -224,6 +224,16 @@ TEST(CalculationRecord, LeavesOutInputsThatTakeNoPartAndShowsTheWorkings) {
         for (const std::string& line : c.workings)
             EXPECT_TRUE(HasLine(c.record.workings, line)) << line;
     }
+    // Each fuel's record gives its own formula line, then the shared ones.
+    FlueGasPageInput coal = oil;
+    coal.fuel = 1;
+    const std::vector<std::string> oilFormulas = cases[0].record.formulas;
+    const std::vector<std::string> coalFormulas = RecordOf(FlueGasCalculator(), coal).formulas;
+    ASSERT_EQ(oilFormulas.size(), 4u);
+    ASSERT_EQ(coalFormulas.size(), 4u);
+    EXPECT_EQ(oilFormulas[0], "燃油：V=1.4*B，G(SO2)=0.02*S*B，G(烟尘)=B/680");
+    EXPECT_EQ(coalFormulas[0], "燃煤：V=B，G(SO2)=0.016*S*B，G(烟尘)=d*A*B/(1-Cfh/100)/10000");
+    EXPECT_EQ(coalFormulas[3], "年削减量=年排放量-达标年排放量（不足0时为0）");
     const std::string text = RecordPlainText(cases[0].record);
     EXPECT_NE(text.find("  含硫分 S：0.3 %\n中间量：\n  每吨燃料的烟气量"), std::string::npos)
         << text;
