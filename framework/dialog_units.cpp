@@ -2,6 +2,7 @@
 #include "framework/dialog_units.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -25,9 +26,22 @@ int MulDivRound(int value, int numerator, int denominator) {
     return static_cast<int>(rounded);
 }
 
+namespace {
+// The pixel span of [start, start + length) units: the length rounded on its
+// own, as the classic desktop sizes a control, but reaching at least the
+// pixel where the far edge falls. Rounding the two apart can leave a pixel
+// between controls that meet in dialog units (with a 17 px face, 83 + 18
+// units end at 214 px while 101 starts at 215), and the window's background
+// then shows there as a line.
+int Span(int start, int length, int base, int unit) {
+    return std::max(MulDivRound(length, base, unit),
+                    MulDivRound(start + length, base, unit) - MulDivRound(start, base, unit));
+}
+}  // namespace
+
 QRect DialogUnitsToPixels(const DialogBaseUnits& base, int x, int y, int width, int height) {
     return QRect(MulDivRound(x, base.width, 4), MulDivRound(y, base.height, 8),
-                 MulDivRound(width, base.width, 4), MulDivRound(height, base.height, 8));
+                 Span(x, width, base.width, 4), Span(y, height, base.height, 8));
 }
 
 QSize DialogUnitsToPixels(const DialogBaseUnits& base, int width, int height) {

@@ -286,6 +286,11 @@ TEST(DialogUnits, ConvertLikeMulDiv) {
     EXPECT_EQ(MulDivRound(26, 6, 4), 39);
     const QRect r = DialogUnitsToPixels(DialogBaseUnits{6, 12}, 35, 11, 26, 13);
     EXPECT_EQ(r, QRect(53, 17, 39, 20));
+    // A taller face (8 x 17 px): the button at 83 + 18 units reaches the one
+    // at 101 without a pixel's gap between them.
+    const DialogBaseUnits tall{8, 17};
+    EXPECT_EQ(DialogUnitsToPixels(tall, 8, 83, 74, 18), QRect(16, 176, 148, 39));
+    EXPECT_EQ(DialogUnitsToPixels(tall, 8, 101, 74, 18).top(), 215);
 }
 
 }  // namespace
