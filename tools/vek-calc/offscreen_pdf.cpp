@@ -29,9 +29,12 @@ struct QtFaultsOnly {
 
 std::string OffscreenBookPdf(const std::string& html, const std::string& title) {
     const QtFaultsOnly quiet;
-    // No display is needed unless the caller asks for a platform.
+#if !defined(_WIN32)
+    // No display server is needed unless the caller asks for a platform.
+    // (Windows' own platform needs none, and is the one windeployqt ships.)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     int argc = 1;
     char name[] = "vek-calc";
     char* argv[] = {name, nullptr};
