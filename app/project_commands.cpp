@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "app/book_pdf.h"
 #include "app/main_dlg.h"
 #include "calc/book.h"
 #include "framework/platform_services.h"
 #include "framework/tool_window.h"
+#include "gui/book_pdf.h"
 #include "pages/page_inputs.h"
 #include "res/version_info.h"
 #include "units/whole_file.h"

@@ -2,11 +2,10 @@
 #include "framework/app_setup.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 #include <clocale>
 
 #include "framework/classic_style.h"
+#include "gui/song_face.h"
 
 void SetUpApplication(QApplication& app) {
     app.setApplicationName("vek");
@@ -23,15 +22,5 @@ void SetUpApplication(QApplication& app) {
     // must never take a decimal comma from it.
     std::setlocale(LC_NUMERIC, "C");
 
-    // "宋体" is SimSun where installed, else AR PL UMing (same 6 x 12 px
-    // metrics at 9 pt), else any CJK face.
-    const QStringList families = QFontDatabase::families();
-    QStringList substitutes;
-    for (const char* name : {"SimSun", "AR PL UMing CN", "AR PL UMing TW", "Noto Serif CJK SC",
-                             "Noto Sans CJK SC", "WenQuanYi Zen Hei"}) {
-        if (families.contains(QString::fromUtf8(name)))
-            substitutes << QString::fromUtf8(name);
-    }
-    if (!substitutes.isEmpty())
-        QFont::insertSubstitutions(QStringLiteral("宋体"), substitutes);
+    SubstituteSongFace();
 }

@@ -51,7 +51,9 @@ Inputs EntryInputs(const Calculator& calculator, const ProjectEntry& entry) {
 }
 
 std::string Book(const std::string& format, const BookHeading& heading,
-                 const std::vector<CalcRecord>& records) {
+                 const std::vector<CalcRecord>& records, BookPdfWriter pdf) {
+    if (format == "pdf")
+        return pdf(BookHtml(heading, records), heading.title);
     if (format == "markdown")
         return BookMarkdown(heading, records);
     if (format == "text")
@@ -61,7 +63,8 @@ std::string Book(const std::string& format, const BookHeading& heading,
 
 }  // namespace
 
-int RunBook(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+int RunBook(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+            BookPdfWriter pdf) {
     CLI::App app{
         "vek-calc book: every calculator of a project file computed as its window "
         "computes it, its records gathered into one calculation book.",
@@ -71,7 +74,7 @@ int RunBook(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
     std::string output;
     std::string catalogue = "data.ini";
     app.add_option("project", project, "the project file (*.vek)")->required();
-    app.add_option("--format", format, "html, markdown or text")
+    app.add_option("--format", format, "html, markdown, text or pdf (pdf needs --output)")
         ->check(CLI::IsMember({"html", "markdown", "text", "pdf"}))
         ->capture_default_str();
     app.add_option("--output", output, "write the book to FILE instead of standard output")
@@ -92,10 +95,17 @@ int RunBook(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         return kRefused;
     }
 
-    if (format == "pdf") {
-        // A PDF is laid out with Qt's text engine, which the program has and
-        // this command-line tool does not link.
-        std::fprintf(err, "vek-calc: book: PDF 请在 vek 中用“导出计算书…”导出\n");
+    if (format == "pdf" && !pdf) {
+        // A PDF is laid out with Qt's text engine, which this vek-calc was
+        // built without.
+        std::fprintf(err,
+                     "vek-calc: book: 这个 vek-calc 不带 Qt，不能排版 PDF，请在 vek 中用"
+                     "“导出计算书…”导出\n");
+        return kRefused;
+    }
+    if (format == "pdf" && output.empty()) {
+        // A terminal is no place for a PDF's bytes.
+        std::fprintf(err, "vek-calc: book: PDF 只能写到文件，请用 --output 指定文件\n");
         return kRefused;
     }
     const auto problem = [&](const std::string& text) {
@@ -136,7 +146,7 @@ int RunBook(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         return kRefused;
     }
     const BookHeading heading{BookTitle(read.project->name), Today(), kVekFileVersion};
-    const std::string book = Book(format, heading, records);
+    const std::string book = Book(format, heading, records, pdf);
     const int status = skipped ? kRowsRefused : 0;
     if (output.empty())
         return DeliverOutput(book, out, err, status);

@@ -16,6 +16,13 @@
 
 #include "tools/vek-calc/run.h"
 
+#ifdef VEK_CALC_PDF
+#include "tools/vek-calc/offscreen_pdf.h"
+constexpr vek::cli::BookPdfWriter kBookPdf = &OffscreenBookPdf;
+#else
+constexpr vek::cli::BookPdfWriter kBookPdf = nullptr;
+#endif
+
 #if defined(_WIN32)
 #include <windows.h>
 // after windows.h
@@ -60,7 +67,7 @@ struct Utf8Console {
 
 int main() {
     const Utf8Console console;
-    return vek::cli::RunVekCalc(Utf8Arguments(), stdout, stderr);
+    return vek::cli::RunVekCalc(Utf8Arguments(), stdout, stderr, kBookPdf);
 }
 
 #else
@@ -71,7 +78,8 @@ int main(int argc, char** argv) {
 #ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    return vek::cli::RunVekCalc(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr);
+    return vek::cli::RunVekCalc(std::vector<std::string>(argv + 1, argv + argc), stdout, stderr,
+                                kBookPdf);
 }
 
 #endif

@@ -197,9 +197,10 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
 
 }  // namespace
 
-int RunVekCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+int RunVekCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+               BookPdfWriter pdf) {
     if (!args.empty() && args.front() == "book")
-        return RunBook(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+        return RunBook(std::vector<std::string>(args.begin() + 1, args.end()), out, err, pdf);
     std::vector<std::string> words{"vek-calc"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/vek-calc/book_command.h"
+
 namespace vek::cli {
 
 // Exit statuses of vek-calc.
@@ -19,8 +21,10 @@ inline constexpr int kRowsRefused = 5;  // --csv: rows that could not be read we
 // Runs vek-calc with the arguments that follow the program's name; results
 // and help go to out, messages to err. Returns the exit status. Output that
 // cannot be written (a full disk, a closed pipe) is an error: a message on
-// err and kNotWritten.
-int RunVekCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
+// err and kNotWritten. `pdf` writes the PDF form of a calculation book;
+// without one, vek-calc book refuses --format=pdf.
+int RunVekCalc(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+               BookPdfWriter pdf = nullptr);
 
 // Writes text to out and makes sure it got there: status on success,
 // kNotWritten with a message on err when it did not.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/book_pdf.h"
+#include "gui/book_pdf.h"
 
 #include <QBuffer>
 #include <QPageLayout>
