@@ -10,6 +10,12 @@
 #include <filesystem>
 #include <fstream>
 
+#if !defined(_WIN32)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 #include "calc/book.h"
 #include "units/whole_file.h"
 
@@ -126,6 +132,26 @@ TEST_F(WholeFile, KeepsTheOldFileWholeWhenItCannotBeReplaced) {
     EXPECT_EQ(vek::units::ReplaceFileContent((dir_ / "无此文件夹" / "a.vek").string(), "new"),
               "无法写入：文件不存在");
 }
+
+#if !defined(_WIN32)
+// A disk that fills while the new content is written (a file-size limit
+// stands in for it): the old file stays whole and no temporary file is left.
+TEST_F(WholeFile, KeepsTheOldFileWholeWhenTheDiskFills) {
+    ASSERT_EQ(vek::units::ReplaceFileContent(path_, "old"), "");
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);  // EFBIG instead of the signal
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limited = old;
+    limited.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const std::string error = vek::units::ReplaceFileContent(path_, std::string(100000, 'x'));
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(error, "无法写入：文件超过允许的大小");
+    EXPECT_EQ(Content(), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+#endif
 
 TEST_F(WholeFile, RefusesAHugeProjectFileBeforeReadingIt) {
     { std::ofstream out(path_, std::ios::binary); }
