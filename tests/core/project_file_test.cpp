@@ -105,16 +105,24 @@ protected:
                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        path_ = (dir_ / "工程.vek").string();
+        // The file name is Chinese: the file system takes it as UTF-8 through
+        // PathOf on every system, as the program's own calls do.
+        file_ = dir_ / vek::units::PathOf("工程.vek");
+        path_ = Utf8(file_);
+    }
+    static std::string Utf8(const fs::path& path) {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string Content() const {
-        std::ifstream in(path_, std::ios::binary);
+        std::ifstream in(file_, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     fs::path dir_;
-    std::string path_;
+    fs::path file_;
+    std::string path_;  // UTF-8
 };
 
 TEST_F(WholeFile, ReplacesTheContentAndLeavesNoTemporaryFile) {
@@ -126,11 +134,12 @@ TEST_F(WholeFile, ReplacesTheContentAndLeavesNoTemporaryFile) {
 
 TEST_F(WholeFile, KeepsTheOldFileWholeWhenItCannotBeReplaced) {
     ASSERT_EQ(vek::units::ReplaceFileContent(path_, "old"), "");
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(file_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(vek::units::ReplaceFileContent(path_, "new"), "无法写入：文件是只读的");
     EXPECT_EQ(Content(), "old");
-    EXPECT_EQ(vek::units::ReplaceFileContent((dir_ / "无此文件夹" / "a.vek").string(), "new"),
-              "无法写入：文件不存在");
+    EXPECT_EQ(
+        vek::units::ReplaceFileContent(Utf8(dir_ / vek::units::PathOf("无此文件夹/a.vek")), "new"),
+        "无法写入：文件不存在");
 }
 
 #if !defined(_WIN32)
@@ -154,8 +163,8 @@ TEST_F(WholeFile, KeepsTheOldFileWholeWhenTheDiskFills) {
 #endif
 
 TEST_F(WholeFile, RefusesAHugeProjectFileBeforeReadingIt) {
-    { std::ofstream out(path_, std::ios::binary); }
-    fs::resize_file(path_, 100u * 1024 * 1024);  // sparse: nothing is written
+    { std::ofstream out(file_, std::ios::binary); }
+    fs::resize_file(file_, 100u * 1024 * 1024);  // sparse: nothing is written
     const ProjectRead read = ReadProjectFile(path_);
     EXPECT_FALSE(read.project);
     EXPECT_EQ(read.error, "项目文件太大（超过 4 MB），不是 vek 保存的输入。");

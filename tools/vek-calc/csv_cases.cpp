@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "tools/vek-calc/report.h"
 #include "tools/vek-calc/run.h"
 #include "units/file_error_text.h"
+#include "units/whole_file.h"
 
 namespace vek::cli {
 
@@ -87,7 +89,13 @@ public:
         if (file_ != "-") {
             opened_.reset(std::fopen(file_.c_str(), "rb"));
             if (!opened_) {
-                Report(err_, "cannot read " + file_ + ": " + vek::units::ErrnoReason(errno));
+                // Windows refuses to open a folder as access denied: say what it is.
+                const int error = errno;
+                std::error_code ignored;
+                const bool folder = error == EACCES && std::filesystem::is_directory(
+                                                           vek::units::PathOf(file_), ignored);
+                Report(err_, "cannot read " + file_ + ": " +
+                                 vek::units::ErrnoReason(folder ? EISDIR : error));
                 return kRefused;
             }
             in = opened_.get();
