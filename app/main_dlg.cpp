@@ -89,6 +89,10 @@ CMainDlg::CMainDlg() : CDialog(IDD_MAIN) {
 CMainDlg::~CMainDlg() {
     m_clockTimer.stop();
     m_closeTimer.stop();
+    // The pages are destroyed after this: their hiding then hands no focus.
+    for (const auto& page : m_pages)
+        if (page)
+            page->removeEventFilter(this);
 }
 
 void CMainDlg::BuildMessageMap() {

@@ -77,7 +77,14 @@ CDialog::CDialog(int templateId) : QDialog(nullptr) {
 CDialog::CDialog(const DialogTemplate& dialogTemplate)
     : QDialog(nullptr), template_(&dialogTemplate) {}
 
-CDialog::~CDialog() = default;
+// A window that still shows hides while it is whole: hiding a page that
+// holds the focus moves the focus on through the tab cycle and tells the
+// window that holds it, and both ask this window's own tables. Left to the
+// base class, the hiding would come when only a QDialog is left.
+CDialog::~CDialog() {
+    if (isVisible())
+        hide();
+}
 
 QPoint CDialog::ClientOrigin() const {
     return template_->kind == WindowKind::ChildPage ? QPoint(kStaticEdge, kStaticEdge) : QPoint();
@@ -481,8 +488,8 @@ void CDialog::ApplyColorsTo(const Entry& entry) {
 }
 
 bool CDialog::PaletteRecipe::operator==(const PaletteRecipe& other) const {
-    return kind == other.kind && base == other.base &&
-           answer.brush == other.answer.brush && answer.brushColor == other.answer.brushColor &&
+    return kind == other.kind && base == other.base && answer.brush == other.answer.brush &&
+           answer.brushColor == other.answer.brushColor &&
            answer.textColor == other.answer.textColor &&
            answer.textBackground == other.answer.textBackground &&
            answer.transparent == other.answer.transparent;

@@ -6,8 +6,6 @@
 
 namespace vek::units {
 
-namespace platform = vek::units::platform;
-
 namespace {
 
 struct Reason {

@@ -114,7 +114,12 @@ protected:
         const std::u8string text = path.u8string();
         return std::string(text.begin(), text.end());
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override {
+        // Windows removes no read-only file.
+        std::error_code ignored;
+        fs::permissions(file_, fs::perms::owner_write, fs::perm_options::add, ignored);
+        fs::remove_all(dir_);
+    }
     std::string Content() const {
         std::ifstream in(file_, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
