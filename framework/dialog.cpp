@@ -77,13 +77,15 @@ CDialog::CDialog(int templateId) : QDialog(nullptr) {
 CDialog::CDialog(const DialogTemplate& dialogTemplate)
     : QDialog(nullptr), template_(&dialogTemplate) {}
 
-// A window that still shows hides while it is whole: hiding a page that
-// holds the focus moves the focus on through the tab cycle and tells the
-// window that holds it, and both ask this window's own tables. Left to the
-// base class, the hiding would come when only a QDialog is left.
+// A control that keeps the focus to the end would make the base class pass
+// the focus on through the tab cycle when only a QDialog is left of this
+// window. It lets go of the focus here, while the window is whole, and no
+// handler hears of it.
 CDialog::~CDialog() {
-    if (isVisible())
-        hide();
+    if (QWidget* focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
+        ++exchangeDepth_;
+        focus->clearFocus();
+    }
 }
 
 QPoint CDialog::ClientOrigin() const {
