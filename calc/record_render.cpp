@@ -52,9 +52,11 @@ std::string PlainLine(const RecordLine& line) {
     return text;
 }
 
+}  // namespace
+
 // Characters that Markdown would take for markup, and line breaks, which
 // would end a table row.
-std::string MarkdownEscape(const std::string& text) {
+std::string MarkdownEscaped(const std::string& text) {
     std::string escaped;
     for (char c : text) {
         if (c == '\n' || c == '\r') {
@@ -68,7 +70,7 @@ std::string MarkdownEscape(const std::string& text) {
     return escaped;
 }
 
-std::string HtmlEscape(const std::string& text) {
+std::string HtmlEscaped(const std::string& text) {
     std::string escaped;
     for (char c : text) {
         switch (c) {
@@ -94,8 +96,6 @@ std::string HtmlEscape(const std::string& text) {
     return escaped;
 }
 
-}  // namespace
-
 std::string RecordPlainText(const CalcRecord& record) {
     std::string text = kHeading + record.title + "\n";
     text += std::string(kFormulas) + "：\n";
@@ -114,25 +114,26 @@ std::string RecordPlainText(const CalcRecord& record) {
 }
 
 std::string RecordMarkdown(const CalcRecord& record) {
-    std::string text = "**" + MarkdownEscape(kHeading + record.title) + "**\n\n";
+    std::string text = "**" + MarkdownEscaped(kHeading + record.title) + "**\n\n";
     text += std::string(kFormulas) + "：\n\n";
     for (const std::string& formula : record.formulas)
-        text += "- " + MarkdownEscape(formula) + "\n";
+        text += "- " + MarkdownEscaped(formula) + "\n";
     text += "\n|";
     for (const char* column : kColumns) text += std::string(" ") + column + " |";
     text += "\n|---|---|---|---|\n";
     const auto section = [&](const char* name, const std::vector<RecordLine>& lines) {
         text += std::string("| **") + name + "** | | | |\n";
         for (const RecordLine& line : lines)
-            text += "| " + MarkdownEscape(line.label) + " | " + MarkdownEscape(line.symbol) +
-                    " | " + MarkdownEscape(line.value) + " | " + MarkdownEscape(line.unit) + " |\n";
+            text += "| " + MarkdownEscaped(line.label) + " | " + MarkdownEscaped(line.symbol) +
+                    " | " + MarkdownEscaped(line.value) + " | " + MarkdownEscaped(line.unit) +
+                    " |\n";
     };
     section(kInputs, record.inputs);
     if (!record.workings.empty())
         section(kWorkings, record.workings);
     section(kResults, record.results);
     if (const std::string closing = Closing(record); !closing.empty())
-        text += "| " + MarkdownEscape(closing) + " | | | |\n";
+        text += "| " + MarkdownEscaped(closing) + " | | | |\n";
     return text;
 }
 
@@ -141,19 +142,19 @@ std::string RecordHtml(const CalcRecord& record) {
         "<meta charset=\"utf-8\">\n"
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">\n"
         "<caption>" +
-        HtmlEscape(kHeading + record.title) + "</caption>\n<tr>";
+        HtmlEscaped(kHeading + record.title) + "</caption>\n<tr>";
     for (const char* column : kColumns) html += std::string("<th>") + column + "</th>";
     html += "</tr>\n";
     const auto heading = [&](const char* name) {
         html += std::string("<tr><th colspan=\"4\" align=\"left\">") + name + "</th></tr>\n";
     };
     const auto wide = [&](const std::string& text) {
-        html += "<tr><td colspan=\"4\">" + HtmlEscape(text) + "</td></tr>\n";
+        html += "<tr><td colspan=\"4\">" + HtmlEscaped(text) + "</td></tr>\n";
     };
     const auto rows = [&](const std::vector<RecordLine>& lines) {
         for (const RecordLine& line : lines)
-            html += "<tr><td>" + HtmlEscape(line.label) + "</td><td>" + HtmlEscape(line.symbol) +
-                    "</td><td>" + HtmlEscape(line.value) + "</td><td>" + HtmlEscape(line.unit) +
+            html += "<tr><td>" + HtmlEscaped(line.label) + "</td><td>" + HtmlEscaped(line.symbol) +
+                    "</td><td>" + HtmlEscaped(line.value) + "</td><td>" + HtmlEscaped(line.unit) +
                     "</td></tr>\n";
     };
     heading(kFormulas);
@@ -170,12 +171,4 @@ std::string RecordHtml(const CalcRecord& record) {
         wide(closing);
     html += "</table>\n";
     return html;
-}
-
-std::string MarkdownEscaped(const std::string& text) {
-    return MarkdownEscape(text);
-}
-
-std::string HtmlEscaped(const std::string& text) {
-    return HtmlEscape(text);
 }
