@@ -9,7 +9,8 @@ namespace platform = vek::units::platform;
 
 namespace {
 
-// A message box text of the original program holds at most 99 characters.
+// A file error box holds at most 99 characters; a longer text (a deep
+// path) is cut at a whole character.
 constexpr std::size_t kMaxErrorChars = 99;
 
 // The file is named as the user named it, so a catalogue in another folder
