@@ -53,6 +53,22 @@ bool ReadOnly(const fs::path& path) {
     return (status.permissions() & writable) == fs::perms::none;
 }
 
+// Writes the bytes to the file at path in one go; "" or the reason.
+std::string WriteAll(const fs::path& path, std::string_view bytes, std::ios::openmode mode) {
+    errno = 0;
+    std::ofstream out(path, std::ios::binary | mode);
+    if (!out)
+        return "无法写入：" + FileErrorText(LastError());
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    const std::error_code failure = LastError();
+    const bool written = static_cast<bool>(out);
+    out.close();
+    if (!written || out.fail())
+        return "无法写入：" + FileErrorText(failure);
+    return {};
+}
+
 }  // namespace
 
 std::string ReplaceFileContent(const std::string& path, std::string_view bytes) {
@@ -63,22 +79,18 @@ std::string ReplaceFileContent(const std::string& path, std::string_view bytes) 
     if (ReadOnly(target))
         return "无法写入：文件是只读的";
 
+    // A device or a pipe (/dev/stdout, a FIFO) takes the bytes as they come:
+    // renaming a file over it would put a plain file where the device was.
+    const fs::file_status status = fs::status(target, error);
+    if (fs::exists(status) && !fs::is_regular_file(status))
+        return WriteAll(target, bytes, std::ios::out);
+
     fs::path temporary = target;
     temporary += ".part";
-    {
-        errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return "无法写入：" + FileErrorText(LastError());
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        const std::error_code failure = LastError();
-        const bool written = static_cast<bool>(out);
-        out.close();
-        if (!written || out.fail()) {
-            fs::remove(temporary, error);
-            return "无法写入：" + FileErrorText(failure);
-        }
+    if (std::string reason = WriteAll(temporary, bytes, std::ios::out | std::ios::trunc);
+        !reason.empty()) {
+        fs::remove(temporary, error);
+        return reason;
     }
     fs::rename(temporary, target, error);
     if (error) {

@@ -11,7 +11,10 @@
 #include <fstream>
 
 #if !defined(_WIN32)
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #endif
@@ -164,6 +167,21 @@ TEST_F(WholeFile, KeepsTheOldFileWholeWhenTheDiskFills) {
     EXPECT_EQ(error, "无法写入：文件超过允许的大小");
     EXPECT_EQ(Content(), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+// A book written to a pipe or a device (a FIFO here, /dev/stdout for a
+// user) goes into it; renaming a file over it would replace the device node.
+TEST_F(WholeFile, WritesIntoAPipeInsteadOfReplacingIt) {
+    const fs::path fifo = dir_ / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(vek::units::ReplaceFileContent(fifo.string(), "book"), "");
+    char got[8] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 4);
+    ::close(reader);
+    EXPECT_EQ(std::string(got), "book");
+    EXPECT_TRUE(fs::is_fifo(fifo));
 }
 #endif
 
