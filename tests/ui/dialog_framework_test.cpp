@@ -415,6 +415,13 @@ TEST_F(DialogFramework, TabAndShiftTabCycleThroughTheWindowAndItsPage) {
         expected.push_back(start);
         EXPECT_EQ(back, expected) << start;
     }
+    // Qt's own focus chain, which a control handing the focus on walks,
+    // follows the template too.
+    std::vector<int> chain;
+    for (QWidget* w = Item(201)->nextInFocusChain(); chain.size() < 6; w = w->nextInFocusChain())
+        if (ControlId(w) != -1)
+            chain.push_back(ControlId(w));
+    EXPECT_EQ(chain, (std::vector<int>{202, 203, 204, 205, 301, 302}));
 }
 
 // The step itself, from any focus: one outside the list (none, or a control
@@ -489,7 +496,7 @@ TEST_F(DialogFramework, WheelTurnsOnlyTheFocusedComboBox) {
     EXPECT_EQ(main.Count(103, Notify::SelChange), 1);
 }
 
-// A QLabel that matches `text` among the page's controls.
+// The control of `window` whose template text is `text`.
 QWidget* Label(CDialog& window, const char* text) {
     for (std::size_t i = 0; QWidget* w = window.ControlAt(i); ++i)
         if (window.Template().controls[i].text == std::string(text))
@@ -752,6 +759,7 @@ TEST_F(DialogFramework, MessageBoxBlocksItsOwnWindowOnly) {
         user.emplace();
     });
     ShowMessageBox(&main, QStringLiteral("声波可直达,声程差为0"));
+    ASSERT_TRUE(user.has_value());
     EXPECT_EQ(user->seen, 1);
     EXPECT_TRUE(blockedMain);
     EXPECT_TRUE(freeTool);
