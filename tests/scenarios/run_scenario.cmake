@@ -1,12 +1,12 @@
 # SPDX-License-Identifier: MIT
-# Runs one scenario: vek-drive on SCRIPT in a fresh WORK_DIR (beside a
-# second program NAME.sh when there is one), then compares its standard
+# Runs one scenario: vek-drive on SCRIPT in a fresh WORK_DIR that starts
+# with the files of FILES (by default NAME.files beside the script), beside
+# a second program NAME.sh when there is one; then compares its standard
 # output (and the file pairs NAME.same names) with the .expected file beside
-# the script and its exit
-# status with what that output implies: 1 when the output ends with an
-# "error: line N: ..." line, 0 otherwise.
+# the script, and its exit status with what that output implies: 1 when the
+# output ends with an "error: line N: ..." line, 0 otherwise.
 #
-#   cmake -DDRIVE=path/to/vek-drive -DSCRIPT=x.vks -DWORK_DIR=dir -P run_scenario.cmake
+#   cmake -DDRIVE=path/to/vek-drive -DSCRIPT=x.vks -DWORK_DIR=dir [-DFILES=dir] -P run_scenario.cmake
 
 foreach(variable DRIVE SCRIPT WORK_DIR)
   if(NOT DEFINED ${variable})
@@ -27,8 +27,11 @@ endif()
 
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
-if(IS_DIRECTORY ${folder}/${name}.files)
-  file(COPY ${folder}/${name}.files/ DESTINATION ${WORK_DIR})
+if(NOT DEFINED FILES)
+  set(FILES ${folder}/${name}.files)
+endif()
+if(IS_DIRECTORY ${FILES})
+  file(COPY ${FILES}/ DESTINATION ${WORK_DIR})
 endif()
 
 # A NAME.sh beside the script is a second program working in the same

@@ -9,9 +9,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QToolTip>
 #include <set>
+#include <tuple>
 
 #include "app/main_dlg.h"
 #include "tests/ui/ui_test_support.h"
@@ -108,6 +111,42 @@ TEST(PageFields, EveryFieldIsABoundControlOfItsKind) {
             EXPECT_TRUE(FitsTemplate(field, *control)) << field.id;
         }
     }
+}
+
+// What shows after the pointer rests on a control.
+QString TipOver(QWidget* control) {
+    QToolTip::hideText();
+    RunFor(400, [] { return !QToolTip::isVisible(); });
+    const QPoint centre = control->rect().center();
+    QHelpEvent help(QEvent::ToolTip, centre, control->mapToGlobal(centre));
+    QApplication::sendEvent(control, &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// Only the protection-distance page explains some of its controls; a
+// control without a tip, on that page or another, shows none.
+TEST(PageToolTips, WhereThePagesExplainThemselves) {
+    const std::tuple<int, int, const char*> tips[] = {
+        {3, 1037, "无组织排放源所在生产单元的面积"},
+        {3, 1040, "选项里没有的污染因子，浓度数据可以直接在这里输入"},
+        {3, 1050, "已知无组织排放量计算卫生防护距离的值"},
+        {3, 1051,
+         "卫生防护距离在100m以内时，级差为50m；超过100m，但小于或等于1000m时，级差为100m；超过1000m"
+         "以上，级差为200m。"},
+        {3, 1053, "已知卫生防护距离控制无组织排放量的值"},
+        {3, 1038, ""},
+        {1, 1005, ""},
+    };
+    FakeServices services;
+    CMainDlg dlg;
+    dlg.Create(nullptr);
+    ShowActive(&dlg);
+    for (const auto& [index, id, tip] : tips) {
+        dlg.ShowPage(index);
+        EXPECT_EQ(TipOver(dlg.Page(index)->GetDlgItem(id)), QString::fromUtf8(tip)) << id;
+    }
+    QToolTip::hideText();
+    dlg.EndDialog(IDOK);
 }
 
 // Every page on an offscreen grab: the page colour around its controls,

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Page 5 over a catalogue file in the test's working directory: a second
-// opener while the first holds the file, an empty catalogue, the colours.
+// opener while the first holds the file, the file let go, the colours.
 #include "pages/unit_converter_page.h"
 
 #include <gtest/gtest.h>
@@ -110,24 +110,6 @@ TEST_F(UnitConverterPageTest, ClosingLetsTheFileGo) {
         EXPECT_TRUE(boxes.boxes.empty());
         EXPECT_EQ(Items(second.page, 1029), QStringList({"长度"}));
     }
-}
-
-TEST_F(UnitConverterPageTest, MissingCatalogueIsCreatedEmptyAndNothingBreaks) {
-    OpenPage page;
-    EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_TRUE(QFile::exists(QStringLiteral("data.ini")));
-    EXPECT_EQ(ReadFile(), QByteArray());
-    EXPECT_EQ(page.Text(1073), "0");
-    EXPECT_EQ(page.Text(1068), "1");
-    // Leaving the value fields divides by a factor of 0: the result reads back.
-    page.Type(1073, "5");
-    page.page.OnKillfocusValue1();
-    EXPECT_EQ(page.Text(1067), "nan");
-    page.page.OnKillfocusValue2();
-    EXPECT_EQ(page.Text(1073), "nan");
-    page.page.OnSelchangeKind();
-    page.page.OnSelchangeUnit1();
-    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 // The note under the add row names "data.ini"; its tooltip says which file
