@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "calc/field_labels.h"
 
-#include "calc/air_forms.h"
-#include "calc/noise_forms.h"
-#include "calc/unit_form.h"
-#include "calc/water_form.h"
+#include <vector>
+
+#include "calc/calculator_registry.h"
 
 namespace {
 
@@ -13,21 +12,14 @@ struct LabelledTable {
     const RecordText* record;
 };
 
-template <class... Defs>
-std::vector<LabelledTable> Collect(const Defs&... defs) {
-    std::vector<LabelledTable> all{LabelledTable{defs.table, &defs.record}...};
-    // The unit converter reads the catalogue; only its record lives here.
-    all.push_back({UnitConverterFieldTable(), &ConversionRecordText()});
-    return all;
-}
-
 const std::vector<LabelledTable>& Calculators() {
-    static const std::vector<LabelledTable> all = Collect(
-        SewageCalculator(), FlueGasCalculator(), ProtectionDistanceCalculator(),
-        FugitiveEmissionCalculator(), SolventCalculator(), OdourCalculator(),
-        DecibelSumCalculator(), DecibelDifferenceCalculator(), GreenLevelCalculator(),
-        GreenDistanceCalculator(), Lp1Calculator(), StueberLevelCalculator(),
-        StueberDistanceCalculator(), PathDifferenceCalculator(), LeqCalculator(), LdnCalculator());
+    static const std::vector<LabelledTable> all = [] {
+        std::vector<LabelledTable> tables;
+        ForEachCalculator([&](const auto& def, CalculatorPlace) {
+            tables.push_back({def.table, &def.record});
+        });
+        return tables;
+    }();
     return all;
 }
 
