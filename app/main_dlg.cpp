@@ -190,7 +190,7 @@ CDialog* CMainDlg::Page(int index) const {
     return index >= 1 && index <= kPageCount ? m_pages[index - 1].get() : nullptr;
 }
 
-CDialog* CMainDlg::VisiblePage() const {
+CCalcPage* CMainDlg::VisiblePage() const {
     for (const auto& page : m_pages)
         if (page && !page->isHidden())
             return page.get();
@@ -344,7 +344,7 @@ void CMainDlg::OnFileSplitter() {
 // A right click on the window's background or on a page's (which passes it
 // on) copies the visible page's record.
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
-    ShowWindowMenu(event->globalPos(), VisibleCalcPage());
+    ShowWindowMenu(event->globalPos(), VisiblePage());
 }
 
 void CMainDlg::OpenWindowMenu(const QPoint& globalPos, const CRecordWindow& window) {
@@ -375,13 +375,6 @@ void CMainDlg::ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* sour
         m_project.ExportBook();
     else if (command && command != ID_EDIT_COPY)
         OnSysCommand(command);
-}
-
-const CCalcPage* CMainDlg::VisibleCalcPage() const {
-    for (const auto& page : m_pages)
-        if (page && !page->isHidden())
-            return page.get();
-    return nullptr;
 }
 
 // The record goes to the clipboard twice: as an HTML table for a word

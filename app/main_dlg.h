@@ -30,7 +30,7 @@ public:
     void PlacePages();
     // The page of `index` (1 to 9), nullptr when this build has none.
     CDialog* Page(int index) const;
-    CDialog* VisiblePage() const;
+    CCalcPage* VisiblePage() const;
     bool IsClosing() const { return m_closeTimer.isActive(); }
     // The context menu opened over a tool window: its copy entry takes the
     // tool window's record.
@@ -73,7 +73,6 @@ private:
     // `source` (none: disabled).
     void ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* source);
     void OnCopyRecord(const CRecordWindow& source);
-    const CCalcPage* VisibleCalcPage() const;
     void OnClipboardViewer();
     void OnFileSplitter();
     void OnHelp() {}
