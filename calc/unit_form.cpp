@@ -25,27 +25,34 @@ FieldTable UnitConverterFieldTable() {
         {.id = 1029,
          .name = "kind",
          .kind = T,
+         .label = "单位种类",
          .meaning = "unit kind",
          .startNote = "the kind that first occurs last in the catalogue"},
         {.id = 1073,
          .name = "value",
          .kind = F,
+         .label = "换算前的值",
+         .symbol = "x1",
          .meaning = "value in the first unit",
          .startNote = "the first unit's factor (the base quantity when no unit is chosen)"},
         {.id = 1074,
          .name = "from",
          .kind = T,
+         .label = "原单位",
          .meaning = "first unit",
          .startNote = "the kind's base unit"},
         {.id = 1028,
          .name = "to",
          .kind = T,
+         .label = "目标单位",
          .meaning = "second unit",
          .startNote = "the kind's base unit"},
         {.id = 1067,
          .name = "converted",
          .kind = F,
          .role = FieldRole::Input,
+         .label = "换算后的值",
+         .symbol = "x2",
          .meaning = "value in the second unit",
          .startNote = "the second unit's factor"},
         // The add row: one new line of the catalogue file.
@@ -104,13 +111,8 @@ std::optional<CheckBox> CheckNewUnit(const NewUnitLine& line) {
 const RecordText& ConversionRecordText() {
     static const RecordText text{
         .title = "单位换算",
-        .formulas =
-            {"x2=x1/K1*K2，K1、K2为单位库data.ini中一个基准量分别折合成原单位、目标单位的值"},
-        .labels = {{"kind", "单位种类", "", ""},
-                   {"value", "换算前的值", "x1", ""},
-                   {"from", "原单位", "", ""},
-                   {"to", "目标单位", "", ""},
-                   {"converted", "换算后的值", "x2", ""}}};
+        .formulas = {
+            "x2=x1/K1*K2，K1、K2为单位库data.ini中一个基准量分别折合成原单位、目标单位的值"}};
     return text;
 }
 

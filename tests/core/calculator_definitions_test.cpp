@@ -47,9 +47,12 @@ TEST(CalculatorDefinitions, SwappedMembersAreCaught) {
     EXPECT_EQ(problems.size(), def.inputs.size() + def.results.size());
     def = SewageCalculator();
     def.inputs.push_back({"wind", &SewageInput::workers});
-    EXPECT_EQ(
-        DefinitionProblems(def),
-        (std::vector<std::string>{"sewage: no field wind", "sewage: no record label for wind"}));
+    EXPECT_EQ(DefinitionProblems(def), std::vector<std::string>{"sewage: no field wind"});
+    // A field its record would name by nothing but the English meaning.
+    CalculatorDef<GreenInput, GreenLevelResult> green = GreenLevelCalculator();
+    green.inputs.push_back({"background", &GreenInput::background});
+    EXPECT_EQ(DefinitionProblems(green),
+              std::vector<std::string>{"green-level: no label for background"});
 }
 
 TEST(FieldTables, NamesAndIdsAreUniqueInEachWindow) {
