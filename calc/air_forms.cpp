@@ -5,14 +5,9 @@
 
 #include "text/number_text.h"
 
-namespace {
-constexpr auto F = FieldKind::Float;
-constexpr auto D = FieldKind::Double;
-constexpr auto I = FieldKind::Int;
-constexpr auto C = FieldKind::Choice;
-constexpr auto In = FieldRole::Input;
-constexpr auto Out = FieldRole::Result;
-}  // namespace
+// The kinds and roles of the table rows below, by their own names.
+using enum FieldKind;
+using enum FieldRole;
 
 // ---------------------------------------------------------------------------
 // Flue gas
@@ -22,45 +17,47 @@ FieldTable FlueGasFieldTable() {
     static const std::vector<Field> table = {
         {.id = 1027,
          .name = "fuel",
-         .kind = C,
+         .kind = Choice,
          .label = "原料",
          .meaning = "fuel; fills sulphur, so2-limit and dust-limit unless they are given",
          .start = static_cast<double>(s.fuel),
          .choices = {{"oil", "油"}, {"coal", "煤"}}},
         {.id = 1028,
          .name = "use",
-         .kind = F,
-         .role = In,
+         .kind = Float,
+         .role = Input,
          .label = "年用量",
          .symbol = "B",
          .unit = "吨",
          .meaning = "yearly consumption B",
          .start = s.annualUse,
          .helpUnit = "t"},
-        {1029, "so2-limit", F, In, "SO2达标浓度", "", "mg/m^3", "SO2 standard concentration",
+        {1029, "so2-limit", Float, Input, "SO2达标浓度", "", "mg/m^3", "SO2 standard concentration",
          s.so2Limit},
-        {1030, "dust-limit", F, In, "烟尘达标浓度", "", "mg/m^3", "dust standard concentration",
-         s.dustLimit},
-        {1031, "sulphur", F, In, "含硫分", "S", "%", "sulphur content S", s.sulphur},
-        {1032, "ash", F, In, "灰分", "A", "%", "ash content A (coal)", s.ash},
-        {1033, "dust-share", F, In, "烟尘", "d", "%", "dust as a share of the ash d (coal)",
+        {1030, "dust-limit", Float, Input, "烟尘达标浓度", "", "mg/m^3",
+         "dust standard concentration", s.dustLimit},
+        {1031, "sulphur", Float, Input, "含硫分", "S", "%", "sulphur content S", s.sulphur},
+        {1032, "ash", Float, Input, "灰分", "A", "%", "ash content A (coal)", s.ash},
+        {1033, "dust-share", Float, Input, "烟尘", "d", "%", "dust as a share of the ash d (coal)",
          s.dustShare},
-        {1034, "combustible", F, In, "烟尘中可燃物", "Cfh", "%",
+        {1034, "combustible", Float, Input, "烟尘中可燃物", "Cfh", "%",
          "combustibles in the dust Cfh (coal)", s.combustible},
-        {1036, "volume", F, Out, "年废气排放量", "V", "万标立方米", "yearly flue-gas volume V",
-         0.0},
-        {1021, "so2-conc", I, Out, "SO2初始浓度", "", "mg/m^3",
+        {1036, "volume", Float, Result, "年废气排放量", "V", "万标立方米",
+         "yearly flue-gas volume V", 0.0},
+        {1021, "so2-conc", Int, Result, "SO2初始浓度", "", "mg/m^3",
          "SO2 concentration in the untreated gas", 0.0},
-        {1022, "dust-conc", I, Out, "烟尘初始浓度", "", "mg/m^3",
+        {1022, "dust-conc", Int, Result, "烟尘初始浓度", "", "mg/m^3",
          "dust concentration in the untreated gas", 0.0},
-        {1015, "so2", F, Out, "SO2年排放量", "G(SO2)", "吨", "yearly SO2 emission", 0.0},
-        {1016, "dust", F, Out, "烟尘年排放量", "G(烟尘)", "吨", "yearly dust emission", 0.0},
-        {1017, "so2-std", F, Out, "SO2达标年排放量", "", "吨",
+        {1015, "so2", Float, Result, "SO2年排放量", "G(SO2)", "吨", "yearly SO2 emission", 0.0},
+        {1016, "dust", Float, Result, "烟尘年排放量", "G(烟尘)", "吨", "yearly dust emission", 0.0},
+        {1017, "so2-std", Float, Result, "SO2达标年排放量", "", "吨",
          "yearly SO2 emission at the standard", 0.0},
-        {1018, "dust-std", F, Out, "烟尘达标年排放量", "", "吨",
+        {1018, "dust-std", Float, Result, "烟尘达标年排放量", "", "吨",
          "yearly dust emission at the standard", 0.0},
-        {1023, "so2-reduction", F, Out, "SO2年削减量", "", "吨", "yearly SO2 reduction", 0.0},
-        {1024, "dust-reduction", F, Out, "烟尘年削减量", "", "吨", "yearly dust reduction", 0.0},
+        {1023, "so2-reduction", Float, Result, "SO2年削减量", "", "吨", "yearly SO2 reduction",
+         0.0},
+        {1024, "dust-reduction", Float, Result, "烟尘年削减量", "", "吨", "yearly dust reduction",
+         0.0},
     };
     return table;
 }
@@ -164,29 +161,29 @@ FieldTable ProtectionFieldTable() {
         std::vector<std::vector<std::string>> pollutants;
         for (const PollutantLimit& p : PollutantLimits()) pollutants.push_back({p.name});
         return std::vector<Field>{
-            {1037, "area", D, In, "无组织排放源面积", "S", "m^2", "area S of the fugitive source",
-             s.area},
-            {1038, "wind", D, In, "近五年平均风速", "u", "m/s",
+            {1037, "area", Double, Input, "无组织排放源面积", "S", "m^2",
+             "area S of the fugitive source", s.area},
+            {1038, "wind", Double, Input, "近五年平均风速", "u", "m/s",
              "mean wind speed u of the last five years", s.windSpeed},
             {.id = 1039,
              .name = "pollutant",
-             .kind = C,
+             .kind = Choice,
              .label = "污染因子",
              .meaning = "pollutant (index or name); fills limit unless it is given",
              .start = static_cast<double>(s.pollutant),
              .choices = std::move(pollutants)},
-            {1040, "limit", D, In, "环境标准浓度限值", "Cm", "mg/m^3",
+            {1040, "limit", Double, Input, "环境标准浓度限值", "Cm", "mg/m^3",
              "standard concentration limit Cm", s.limit},
             {.id = 1041,
              .name = "stack",
-             .kind = C,
+             .kind = Choice,
              .label = "排放同种有害气体的排气筒",
              .meaning = "a stack emits the same gas: 0 有, 1 无",
              .start = static_cast<double>(s.stack),
              .choices = {{"yes", "有"}, {"no", "无"}}},
             {.id = 1044,
              .name = "reaction",
-             .kind = C,
+             .kind = Choice,
              .label = "无组织排放的有害物质容许浓度",
              .meaning = "without a stack, limit set by: 0 acute, 1 chronic reaction",
              .start = static_cast<double>(s.reaction),
@@ -194,7 +191,7 @@ FieldTable ProtectionFieldTable() {
              .choiceTexts = {"按急性反应指标确定", "按慢性反应指标确定"}},
             {.id = 1047,
              .name = "stack-share",
-             .kind = C,
+             .kind = Choice,
              .label = "排气筒的污染物排放量",
              .meaning = "with a stack, its emission is: 0 above, 1 below a third of the allowed",
              .start = static_cast<double>(s.stackShare),
@@ -204,17 +201,17 @@ FieldTable ProtectionFieldTable() {
             // of the other; every field of the page stays editable.
             {.id = 1049,
              .name = "emission",
-             .kind = D,
-             .role = In,
+             .kind = Double,
+             .role = Input,
              .label = "无组织排放量",
              .symbol = "Qc",
              .unit = "kg/hr",
              .meaning = "fugitive emission Qc",
              .start = s.emission,
              .helpUnit = "kg/h"},
-            {1051, "distance", D, In, "卫生防护距离", "L", "m", "protection distance L",
+            {1051, "distance", Double, Input, "卫生防护距离", "L", "m", "protection distance L",
              s.distance},
-            {1052, "graded", I, In, "提级后距离", "", "m",
+            {1052, "graded", Int, Input, "提级后距离", "", "m",
              "distance raised to the standard's steps", 0.0},
         };
     }();
@@ -358,13 +355,16 @@ const CalculatorDef<ProtectionPageInput, FugitiveEmissionResult>& FugitiveEmissi
 FieldTable SolventFieldTable() {
     static const SolventEvaporationInput s;
     static const std::vector<Field> table = {
-        {1114, "wind", D, In, "车间内风速", "u", "m/s", "air speed u in the workshop", s.windSpeed},
-        {1089, "area", D, In, "有机溶剂敞露面积", "F", "m^2", "exposed area F", s.area},
-        {1116, "mol-weight", D, In, "有机溶剂分子量", "M", "", "molecular weight M", s.molWeight},
-        {1117, "vapour-pressure", D, In, "有机溶剂在该温度时饱和蒸汽压", "Pv", "mmHg",
+        {1114, "wind", Double, Input, "车间内风速", "u", "m/s", "air speed u in the workshop",
+         s.windSpeed},
+        {1089, "area", Double, Input, "有机溶剂敞露面积", "F", "m^2", "exposed area F", s.area},
+        {1116, "mol-weight", Double, Input, "有机溶剂分子量", "M", "", "molecular weight M",
+         s.molWeight},
+        {1117, "vapour-pressure", Double, Input, "有机溶剂在该温度时饱和蒸汽压", "Pv", "mmHg",
          "saturation vapour pressure Pv", s.vapourPressure},
         // The result field is editable like the others.
-        {1118, "evaporation", D, In, "有机溶剂散发量", "G", "g/h", "evaporation rate G", 0.0},
+        {1118, "evaporation", Double, Input, "有机溶剂散发量", "G", "g/h", "evaporation rate G",
+         0.0},
     };
     return table;
 }
@@ -397,30 +397,32 @@ const CalculatorDef<SolventEvaporationInput, SolventEvaporationResult>& SolventC
 FieldTable OdourFieldTable() {
     static const OdourEmissionInput s;
     static const std::vector<Field> table = {
-        {1114, "wind", D, In, "风速", "u", "m/s", "wind speed u", s.windSpeed},
-        {1115, "diffusivity", D, In, "扩散率", "D", "cm^2/s", "diffusivity D", s.diffusivity},
-        {1119, "width", D, In, "堆场或填场的宽度", "W", "cm", "width W of the heap or fill",
+        {1114, "wind", Double, Input, "风速", "u", "m/s", "wind speed u", s.windSpeed},
+        {1115, "diffusivity", Double, Input, "扩散率", "D", "cm^2/s", "diffusivity D",
+         s.diffusivity},
+        {1119, "width", Double, Input, "堆场或填场的宽度", "W", "cm", "width W of the heap or fill",
          s.width},
-        {1088, "length", D, In, "堆场或填场的长度", "L", "cm", "length L of the heap or fill",
-         s.length},
-        {1116, "compound-mass", D, In, "土壤中挥发性化合物的重量", "m", "kg",
+        {1088, "length", Double, Input, "堆场或填场的长度", "L", "cm",
+         "length L of the heap or fill", s.length},
+        {1116, "compound-mass", Double, Input, "土壤中挥发性化合物的重量", "m", "kg",
          "mass m of the volatile compound", s.soilMass},
-        {1089, "total-mass", D, In, "土壤与化合物的总重量", "M", "kg",
+        {1089, "total-mass", Double, Input, "土壤与化合物的总重量", "M", "kg",
          "total mass M of soil and compound", s.totalMass},
         {.id = 1120,
          .name = "vapour-pressure",
-         .kind = D,
-         .role = In,
+         .kind = Double,
+         .role = Input,
          .label = "化学气体蒸汽压",
          .symbol = "C",
          .unit = "101.325kPa",
          .meaning = "vapour pressure C",
          .start = s.vapourPressure,
          .helpUnit = "101.325 kPa"},
-        {1122, "correction", D, In, "蒸汽压校正系数", "F", "",
+        {1122, "correction", Double, Input, "蒸汽压校正系数", "F", "",
          "vapour-pressure correction factor F", s.correction},
         // The result field is editable like the others.
-        {1121, "emission-rate", D, In, "恶臭气体散发速率", "E", "cm^3/s", "emission rate E", 0.0},
+        {1121, "emission-rate", Double, Input, "恶臭气体散发速率", "E", "cm^3/s", "emission rate E",
+         0.0},
     };
     return table;
 }

@@ -5,14 +5,9 @@
 
 #include "text/number_text.h"
 
-namespace {
-constexpr auto F = FieldKind::Float;
-constexpr auto D = FieldKind::Double;
-constexpr auto T = FieldKind::Text;
-constexpr auto C = FieldKind::Choice;
-constexpr auto In = FieldRole::Input;
-constexpr auto Out = FieldRole::Result;
-}  // namespace
+// The kinds and roles of the table rows below, by their own names.
+using enum FieldKind;
+using enum FieldRole;
 
 // ---------------------------------------------------------------------------
 // Decibel calculator
@@ -27,15 +22,15 @@ constexpr const char* kResultLabel = "计算结果";
 std::vector<Field> DecibelFields(const char* second) {
     static const DecibelOperands s;
     return {
-        {0, "level1", D, In, kLevelLabel, "L1", "dB", "first level", s.level1},
+        {0, "level1", Double, Input, kLevelLabel, "L1", "dB", "first level", s.level1},
         {.name = "level2",
-         .kind = D,
+         .kind = Double,
          .label = kLevelLabel,
          .symbol = "L2",
          .unit = "dB",
          .meaning = second,
          .startNote = "level1"},
-        {1066, "result", D, Out, kResultLabel, "L", "dB", "the display", 0.0},
+        {1066, "result", Double, Result, kResultLabel, "L", "dB", "the display", 0.0},
     };
 }
 }  // namespace
@@ -118,21 +113,23 @@ const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelDifferenceCalculato
 FieldTable IndoorNoiseFieldTable() {
     static const GreenInput s;
     static const std::vector<Field> table = {
-        {1054, "lp1", F, In, "距墙内侧1米处受声点的声级", "Lp1", "dB",
+        {1054, "lp1", Float, Input, "距墙内侧1米处受声点的声级", "Lp1", "dB",
          "level Lp1 1 m inside the wall", s.lp1},
-        {1055, "tl", F, In, "墙壁隔声量", "TL", "dB", "sound insulation TL of the wall", s.wallTL},
-        {1056, "area", F, In, "靠预测厂界一侧外墙面积", "F", "m^2",
+        {1055, "tl", Float, Input, "墙壁隔声量", "TL", "dB", "sound insulation TL of the wall",
+         s.wallTL},
+        {1056, "area", Float, Input, "靠预测厂界一侧外墙面积", "F", "m^2",
          "area F of the outer wall facing the receiver", s.wallArea},
         // Each of the two is the input of one computation and the result of
         // the other; both stay editable.
-        {1057, "distance", F, In, "车间到受声点的距离", "l", "m",
+        {1057, "distance", Float, Input, "车间到受声点的距离", "l", "m",
          "distance l from the workshop to the receiver", s.distance},
-        {1058, "level", F, In, "预测受声点的声级", "Lp3", "dB",
+        {1058, "level", Float, Input, "预测受声点的声级", "Lp3", "dB",
          "level Lp3 to be met at the receiver", s.level},
         // The total line: the background added to Lp3 as the user types, or
         // taken away from a total typed into 1062.
-        {1061, "background", F, In, "", "", "dB", "background level added to Lp3", s.background},
-        {1062, "total", F, In, "", "", "dB", "total of Lp3 and the background", s.total},
+        {1061, "background", Float, Input, "", "", "dB", "background level added to Lp3",
+         s.background},
+        {1062, "total", Float, Input, "", "", "dB", "total of Lp3 and the background", s.total},
     };
     return table;
 }
@@ -203,17 +200,18 @@ const CalculatorDef<GreenInput, GreenDistanceResult>& GreenDistanceCalculator() 
 FieldTable Lp1FieldTable() {
     static const Lp1Input s;
     static const std::vector<Field> table = {
-        {1076, "lw", F, In, "声源声功率级", "Lw", "dB", "sound power level Lw of the source",
+        {1076, "lw", Float, Input, "声源声功率级", "Lw", "dB", "sound power level Lw of the source",
          s.soundPower},
-        {1078, "q", F, In, "室内空间指向因子", "Q", "", "directivity factor Q", s.directivity},
-        {1079, "room-area", F, In, "房间内壁面积(包括屋顶和地面)", "S", "m^2",
+        {1078, "q", Float, Input, "室内空间指向因子", "Q", "", "directivity factor Q",
+         s.directivity},
+        {1079, "room-area", Float, Input, "房间内壁面积(包括屋顶和地面)", "S", "m^2",
          "inner surface S of the room, roof and floor included", s.roomArea},
-        {1080, "absorption", F, In, "壁面吸声系数", "a", "",
+        {1080, "absorption", Float, Input, "壁面吸声系数", "a", "",
          "absorption coefficient a of the walls", s.absorption},
-        {1077, "distance", F, In, "Lp1预测点离声源距离", "r", "m",
+        {1077, "distance", Float, Input, "Lp1预测点离声源距离", "r", "m",
          "distance r from the source to the Lp1 point", s.distance},
         // The window's result field is editable like the others.
-        {1054, "lp1", F, In, "距墙内侧1米处受声点的声级", "Lp1", "dB",
+        {1054, "lp1", Float, Input, "距墙内侧1米处受声点的声级", "Lp1", "dB",
          "level Lp1 near the inside of the wall", 0.0},
     };
     return table;
@@ -248,31 +246,32 @@ const CalculatorDef<Lp1Input, Lp1Result>& Lp1Calculator() {
 FieldTable WorkshopNoiseFieldTable() {
     static const StueberInput s;
     static const std::vector<Field> table = {
-        {1082, "lr", F, In, "车间平均噪声级", "LR", "dB", "mean noise level LR in the workshop",
-         s.lr},
-        {1064, "screen", F, In, "车间平均屏蔽衰减", "△LR", "dB",
+        {1082, "lr", Float, Input, "车间平均噪声级", "LR", "dB",
+         "mean noise level LR in the workshop", s.lr},
+        {1064, "screen", Float, Input, "车间平均屏蔽衰减", "△LR", "dB",
          "mean screening attenuation in the workshop", s.screenLR},
-        {1083, "height", F, In, "车间声源平均高度", "H", "m", "mean source height H",
+        {1083, "height", Float, Input, "车间声源平均高度", "H", "m", "mean source height H",
          s.sourceHeight},
-        {1089, "frequency", F, In, "声波频率", "f", "Hz", "frequency f", s.frequency},
-        {1092, "length", F, In, "车间长度", "L", "m", "workshop length", s.length},
-        {1093, "width", F, In, "车间宽度", "W", "m", "workshop width", s.width},
-        {1085, "delta1", F, In, "声程差", "δ1", "m", "path difference over the barrier's top",
-         s.delta1},
-        {1086, "delta2", F, In, "声程差", "δ2", "m", "path difference around its far end",
+        {1089, "frequency", Float, Input, "声波频率", "f", "Hz", "frequency f", s.frequency},
+        {1092, "length", Float, Input, "车间长度", "L", "m", "workshop length", s.length},
+        {1093, "width", Float, Input, "车间宽度", "W", "m", "workshop width", s.width},
+        {1085, "delta1", Float, Input, "声程差", "δ1", "m",
+         "path difference over the barrier's top", s.delta1},
+        {1086, "delta2", Float, Input, "声程差", "δ2", "m", "path difference around its far end",
          s.delta2},
-        {1087, "delta3", F, In, "声程差", "δ3", "m", "path difference around its near end",
+        {1087, "delta3", Float, Input, "声程差", "δ3", "m", "path difference around its near end",
          s.delta3},
         // Each of the two is the input of one computation and the result of
         // the other; both stay editable.
-        {1077, "distance", F, In, "整体声源的中心到受声点的距离", "r", "m",
+        {1077, "distance", Float, Input, "整体声源的中心到受声点的距离", "r", "m",
          "distance r from the source's centre", s.distance},
-        {1090, "level", F, In, "预测受声点的声级", "Lp", "dB", "level Lp to be met at the receiver",
-         s.level},
+        {1090, "level", Float, Input, "预测受声点的声级", "Lp", "dB",
+         "level Lp to be met at the receiver", s.level},
         // The background line: a background level and the total it makes
         // with Lp, each recomputed from the other as the user types.
-        {1054, "background", F, In, "", "", "dB", "background level added to Lp", s.background},
-        {1091, "total", F, In, "", "", "dB", "total of Lp and the background", s.total},
+        {1054, "background", Float, Input, "", "", "dB", "background level added to Lp",
+         s.background},
+        {1091, "total", Float, Input, "", "", "dB", "total of Lp and the background", s.total},
     };
     return table;
 }
@@ -378,31 +377,37 @@ CalcRecord WithTotalLine(CalcRecord record, const char* levelSymbol, float backg
 FieldTable PathDifferenceFieldTable() {
     static const PathDifferenceInput s;
     static const std::vector<Field> table = {
-        {1083, "barrier-height", F, In, "屏蔽高度", "H", "m", "barrier height H", s.barrierHeight},
-        {1084, "source-height", F, In, "声源高度", "h1", "m", "source height h1", s.sourceHeight},
-        {1085, "receiver-height", F, In, "测点高度", "h2", "m", "receiver height h2",
+        {1083, "barrier-height", Float, Input, "屏蔽高度", "H", "m", "barrier height H",
+         s.barrierHeight},
+        {1084, "source-height", Float, Input, "声源高度", "h1", "m", "source height h1",
+         s.sourceHeight},
+        {1085, "receiver-height", Float, Input, "测点高度", "h2", "m", "receiver height h2",
          s.receiverHeight},
-        {1086, "source-distance", F, In, "声源距屏", "d1", "m", "source to barrier d1",
+        {1086, "source-distance", Float, Input, "声源距屏", "d1", "m", "source to barrier d1",
          s.sourceDist},
-        {1087, "receiver-distance", F, In, "测点距屏", "d2", "m", "receiver to barrier d2",
+        {1087, "receiver-distance", Float, Input, "测点距屏", "d2", "m", "receiver to barrier d2",
          s.receiverDist},
-        {1088, "barrier-length", F, In, "屏蔽长度", "L", "m", "barrier length L", s.barrierLength},
-        {1089, "source-offset", F, In, "声源离屏蔽中垂线距离", "m1", "m",
+        {1088, "barrier-length", Float, Input, "屏蔽长度", "L", "m", "barrier length L",
+         s.barrierLength},
+        {1089, "source-offset", Float, Input, "声源离屏蔽中垂线距离", "m1", "m",
          "source from the barrier's bisector m1", s.sourceOffset},
-        {1090, "receiver-offset", F, In, "测点离屏蔽中垂线距离", "m2", "m",
+        {1090, "receiver-offset", Float, Input, "测点离屏蔽中垂线距离", "m2", "m",
          "receiver from the barrier's bisector m2", s.receiverOffset},
         {.id = 1093,
          .name = "side",
-         .kind = C,
+         .kind = Choice,
          .label = "声源与测点",
          .meaning = "source and receiver on 0 different sides, 1 the same side",
          .start = s.sameSide ? 1.0 : 0.0,
          .choices = {{"different"}, {"same"}},
          .choiceTexts = {"在中垂线的不同侧", "在中垂线的同一侧"}},
         // The window's result fields are editable like the others.
-        {1091, "delta1", F, In, "声程差", "δ1", "m", "path difference over the barrier's top", 0.0},
-        {1092, "delta2", F, In, "声程差", "δ2", "m", "path difference around the far end", 0.0},
-        {1095, "delta3", F, In, "声程差", "δ3", "m", "path difference around the near end", 0.0},
+        {1091, "delta1", Float, Input, "声程差", "δ1", "m",
+         "path difference over the barrier's top", 0.0},
+        {1092, "delta2", Float, Input, "声程差", "δ2", "m", "path difference around the far end",
+         0.0},
+        {1095, "delta3", Float, Input, "声程差", "δ3", "m", "path difference around the near end",
+         0.0},
     };
     return table;
 }
@@ -451,12 +456,12 @@ FieldTable NoiseIndexFieldTable() {
     static const LeqInput leq;
     static const LdnInput ldn;
     static const std::vector<Field> table = {
-        {1098, "levels", T, In, "瞬时A声级", "Li", "dBA", "instantaneous A levels, any separators",
-         leq.levels},
+        {1098, "levels", Text, Input, "瞬时A声级", "Li", "dBA",
+         "instantaneous A levels, any separators", leq.levels},
         {.id = 1067,
          .name = "intervals",
-         .kind = T,
-         .role = In,
+         .kind = Text,
+         .role = Input,
          .label = "间隔时间",
          .symbol = "△Ti",
          .unit = "任意",
@@ -465,7 +470,7 @@ FieldTable NoiseIndexFieldTable() {
          .helpUnit = "any"},
         {.id = 1099,
          .name = "equal-interval",
-         .kind = C,
+         .kind = Choice,
          .label = "等间隔取样",
          .meaning = "equal-interval sampling: 0 off, 1 on",
          .start = leq.equalInterval ? 1.0 : 0.0,
@@ -474,16 +479,18 @@ FieldTable NoiseIndexFieldTable() {
         // The page's choice of quantity; each calculator has its own name.
         {.id = 1094,
          .name = "quantity",
-         .kind = C,
+         .kind = Choice,
          .meaning = "quantity shown: 0 Leq, 1 Ldn",
          .start = 0.0,
          .choices = {{"leq"}, {"ldn"}}},
-        {1105, "day-level", F, In, "白天等效声级", "Ld", "dBA", "day level Ld", ldn.dayLevel},
-        {1106, "night-level", F, In, "夜间等效声级", "Ln", "dBA", "night level Ln", ldn.nightLevel},
+        {1105, "day-level", Float, Input, "白天等效声级", "Ld", "dBA", "day level Ld",
+         ldn.dayLevel},
+        {1106, "night-level", Float, Input, "夜间等效声级", "Ln", "dBA", "night level Ln",
+         ldn.nightLevel},
         {.id = 1110,
          .name = "day-hours",
-         .kind = F,
-         .role = In,
+         .kind = Float,
+         .role = Input,
          .label = "白天持续时间",
          .symbol = "Td",
          .unit = "hr",
@@ -492,15 +499,15 @@ FieldTable NoiseIndexFieldTable() {
          .helpUnit = "h"},
         {.id = 1109,
          .name = "night-hours",
-         .kind = F,
-         .role = In,
+         .kind = Float,
+         .role = Input,
          .label = "夜间持续时间",
          .symbol = "Tn",
          .unit = "hr",
          .meaning = "night hours Tn",
          .start = ldn.nightHours,
          .helpUnit = "h"},
-        {1101, "result", T, Out, "计算结果", "", "", "the result line", std::string()},
+        {1101, "result", Text, Result, "计算结果", "", "", "the result line", std::string()},
     };
     return table;
 }

@@ -92,9 +92,9 @@ CLinkLabel& CLinkLabel::SetFillColor(const QColor& color, const QColor& endColor
     m_crFill = color;
     m_crGradientEnd = endColor;
     m_bGradient = gradient;
-    m_hbrFill.reset();
+    m_fillColour.reset();
     if (!gradient)
-        m_hbrFill = color;
+        m_fillColour = color;
     Redraw();
     return *this;
 }
@@ -275,7 +275,7 @@ void CLinkLabel::paintEvent(QPaintEvent*) {
         if (m_bGradient) {
             FillGradient(painter, r);
         } else {
-            painter.fillRect(r, m_hbrFill ? *m_hbrFill : m_crDefault);
+            painter.fillRect(r, m_fillColour ? *m_fillColour : m_crDefault);
         }
     }
 
@@ -283,7 +283,7 @@ void CLinkLabel::paintEvent(QPaintEvent*) {
     // vanishes, or turns black where there is no solid fill.
     QColor textColor = m_crText;
     if (m_nBlinkMode == BlinkTextMode && !m_bBlinkOn) {
-        textColor = m_hbrFill ? *m_hbrFill : QColor(Qt::black);
+        textColor = m_fillColour ? *m_fillColour : QColor(Qt::black);
     }
     painter.setClipRect(r);
     painter.setFont(m_font);

@@ -87,8 +87,8 @@ private:
 
     QColor m_crText;
     QColor m_crEmboss{255, 255, 255};
-    QColor m_crDefault;               // the platform's button face
-    std::optional<QColor> m_hbrFill;  // the solid fill, when one is set
+    QColor m_crDefault;                  // the platform's button face
+    std::optional<QColor> m_fillColour;  // the solid fill, when one is set
     QFont m_font;
     bool m_bBlinkOn = false;
     bool m_bBlinkTimer = false;
