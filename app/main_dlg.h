@@ -15,6 +15,7 @@
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
 #include "pages/calc_page.h"
+#include "pages/page_registry.h"
 #include "pages/record_window.h"
 
 class CMainDlg : public CDialog, public CWindowMenuOwner {
@@ -22,7 +23,7 @@ public:
     CMainDlg();
     ~CMainDlg() override;
 
-    static constexpr int kPageCount = 9;
+    static constexpr int kPageCount = ::kPageCount;
     // Hides every page, then shows the page of `index` (1 to 9); any other
     // index, or a page that is not part of this build, shows page 1.
     void ShowPage(int index);

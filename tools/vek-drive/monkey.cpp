@@ -12,6 +12,8 @@
 #include "app/calc_app.h"
 #include "framework/dialog.h"
 #include "pages/calc_page.h"
+#include "pages/page_registry.h"
+#include "res/menus.h"
 #include "text/number_text.h"
 #include "tools/vek-drive/output.h"
 #include "tools/vek-drive/user_input.h"
@@ -48,9 +50,34 @@ struct MenuRow {
     int button;
     std::vector<int> commands;
 };
-const std::vector<MenuRow> kMenus = {
-    {1001, {32786, 32788, 32787, 32790}}, {1003, {32771, 32772, 32782}}, {1007, {32791, 32792}}};
-const std::vector<int> kPageCommands = {1000, 1005, 32771, 32772, 32782, 32786, 32787, 32788, 32790};
+// clang-format on
+// Made on first use: the menu resources are tables of another file, whose
+// start-up may come after this one's.
+const std::vector<MenuRow>& Menus() {
+    static const std::vector<MenuRow> menus = [] {
+        std::vector<MenuRow> rows;
+        for (const NavigationMenu& navigation : NavigationMenus()) {
+            MenuRow row{navigation.button, {}};
+            if (const MenuResource* menu = FindMenuResource(navigation.menu))
+                for (const MenuItemResource& item : menu->items)
+                    row.commands.push_back(item.commandId);
+            rows.push_back(std::move(row));
+        }
+        return rows;
+    }();
+    return menus;
+}
+// In ascending order, so that a seed picks the same page as ever.
+const std::vector<int>& PageCommands() {
+    static const std::vector<int> commands = [] {
+        std::vector<int> all;
+        for (const PageRow& row : PageRegistry()) all.push_back(row.command);
+        std::ranges::sort(all);
+        return all;
+    }();
+    return commands;
+}
+// clang-format off
 // The tool windows: the page that opens each (its command) and its button.
 struct ToolRow {
     int pageCommand;
@@ -345,12 +372,12 @@ bool Monkey::Act(int kind) {
         case kPage:
             if (!mainReachable)
                 return false;
-            Emit({Verb::Menu, random_.Pick(kPageCommands)});
+            Emit({Verb::Menu, random_.Pick(PageCommands())});
             return true;
         case kMenuPick: {
             if (!mainReachable)
                 return false;
-            const MenuRow& menu = random_.Pick(kMenus);
+            const MenuRow& menu = random_.Pick(Menus());
             EmitWindow("main");
             if (random_.Percent(10))
                 Emit({Verb::Pick, 0, true});
