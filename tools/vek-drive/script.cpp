@@ -159,17 +159,28 @@ std::string ReadId(const VerbInfo& info, bool hasArgs, std::string_view args, Co
     return {};
 }
 
+// The control id before the first blank of `args` into `command`, and what
+// follows the blank; the reason when there is no id.
+std::string ReadLeadingId(const VerbInfo& info, bool hasArgs, std::string_view args,
+                          Command& command, std::string_view& rest, bool& hasRest) {
+    std::string_view head;
+    SplitFirst(args, head, rest, hasRest);
+    const auto id = ReadCount(head);
+    if (!hasArgs || !id)
+        return std::string(info.name) + " needs a control id, not " + Quoted(head);
+    command.id = *id;
+    return {};
+}
+
 // A control id and notches of the mouse wheel.
 std::string ReadIdNotches(const VerbInfo& info, bool hasArgs, std::string_view args,
                           Command& command) {
     const std::string name(info.name);
-    std::string_view head, rest;
+    std::string_view rest;
     bool hasRest = false;
-    SplitFirst(args, head, rest, hasRest);
-    const auto id = ReadCount(head);
-    if (!hasArgs || !id)
-        return name + " needs a control id, not " + Quoted(head);
-    command.id = *id;
+    if (std::string refused = ReadLeadingId(info, hasArgs, args, command, rest, hasRest);
+        !refused.empty())
+        return refused;
     // Away from the user (up) is positive, towards the user negative.
     const bool down = !rest.empty() && rest.front() == '-';
     const auto notches = ReadCount(down ? rest.substr(1) : rest);
@@ -183,13 +194,11 @@ std::string ReadIdNotches(const VerbInfo& info, bool hasArgs, std::string_view a
 std::string ReadIdThenTextOrNumber(const VerbInfo& info, bool hasArgs, std::string_view args,
                                    Command& command) {
     const std::string name(info.name);
-    std::string_view head, rest;
+    std::string_view rest;
     bool hasRest = false;
-    SplitFirst(args, head, rest, hasRest);
-    const auto id = ReadCount(head);
-    if (!hasArgs || !id)
-        return name + " needs a control id, not " + Quoted(head);
-    command.id = *id;
+    if (std::string refused = ReadLeadingId(info, hasArgs, args, command, rest, hasRest);
+        !refused.empty())
+        return refused;
     if (info.shape == Shape::IdText) {
         command.text = std::string(rest);
         return {};
