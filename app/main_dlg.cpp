@@ -44,21 +44,11 @@ constexpr int ID_FILE_OPEN = 57601;     // context menu: fill the inputs from a 
 constexpr int ID_FILE_SAVE_AS = 57604;  // context menu: save the inputs to a project file
 constexpr int ID_FILE_EXPORT = 57607;   // context menu: export the calculation book
 
-constexpr int IDR_SIDE_TOOLS_MENU = 148;
-constexpr int IDR_NOISE_MENU = 149;
-constexpr int IDR_AIR_MENU = 150;
 constexpr int IDS_ABOUTBOX = 101;
 constexpr int IDI_MAIN = 128;
 constexpr int IDI_TOPMOST_ON = 143;
 constexpr int IDI_TOPMOST_OFF = 144;
 constexpr int IDC_LINK_CURSOR = 135;
-
-// The navigation buttons with a menu, and the menu each opens.
-constexpr std::pair<int, int> kMenuButtons[] = {
-    {IDC_AIR_TOOLS, IDR_AIR_MENU},
-    {IDC_NOISE_TOOLS, IDR_NOISE_MENU},
-    {IDC_SIDE_TOOLS, IDR_SIDE_TOOLS_MENU},
-};
 
 const QColor kMainColor(0, 166, 228);
 const QColor kButtonFace(152, 242, 196);
@@ -173,9 +163,10 @@ void CMainDlg::ConfigureButtons() {
     };
     for (CColorButton* button : {&m_btnSewage, &m_btnAirTools, &m_btnNoiseTools, &m_btnSideTools})
         colour(*button);
-    m_btnNoiseTools.AttachMenu(IDR_NOISE_MENU, this);
-    m_btnAirTools.AttachMenu(IDR_AIR_MENU, this);
-    m_btnSideTools.AttachMenu(IDR_SIDE_TOOLS_MENU, this);
+    for (const NavigationMenu& navigation : NavigationMenus())
+        for (CColorButton* button : {&m_btnAirTools, &m_btnNoiseTools, &m_btnSideTools})
+            if (ControlId(button) == navigation.button)
+                button->AttachMenu(navigation.menu, this);
     colour(m_btnAbout);
     colour(m_btnUnits);
 
@@ -190,7 +181,7 @@ CDialog* CMainDlg::Page(int index) const {
     return index >= 1 && index <= kPageCount ? m_pages[index - 1].get() : nullptr;
 }
 
-CDialog* CMainDlg::VisiblePage() const {
+CCalcPage* CMainDlg::VisiblePage() const {
     for (const auto& page : m_pages)
         if (page && !page->isHidden())
             return page.get();
@@ -210,11 +201,11 @@ void CMainDlg::ShowPage(int index) {
 std::pair<int, QString> CMainDlg::NavigationOf(int command) const {
     if (const ControlTemplate* button = TemplateOf(command))
         return {command, QString::fromUtf8(button->text)};
-    for (const auto& [buttonId, menuId] : kMenuButtons)
-        if (const MenuResource* menu = FindMenuResource(menuId))
+    for (const NavigationMenu& navigation : NavigationMenus())
+        if (const MenuResource* menu = FindMenuResource(navigation.menu))
             for (const MenuItemResource& item : menu->items)
                 if (item.commandId == command)
-                    return {buttonId, QString::fromUtf8(item.text)};
+                    return {navigation.button, QString::fromUtf8(item.text)};
     return {IDC_SEWAGE, QString()};
 }
 
@@ -344,7 +335,7 @@ void CMainDlg::OnFileSplitter() {
 // A right click on the window's background or on a page's (which passes it
 // on) copies the visible page's record.
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
-    ShowWindowMenu(event->globalPos(), VisibleCalcPage());
+    ShowWindowMenu(event->globalPos(), VisiblePage());
 }
 
 void CMainDlg::OpenWindowMenu(const QPoint& globalPos, const CRecordWindow& window) {
@@ -375,13 +366,6 @@ void CMainDlg::ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* sour
         m_project.ExportBook();
     else if (command && command != ID_EDIT_COPY)
         OnSysCommand(command);
-}
-
-const CCalcPage* CMainDlg::VisibleCalcPage() const {
-    for (const auto& page : m_pages)
-        if (page && !page->isHidden())
-            return page.get();
-    return nullptr;
 }
 
 // The record goes to the clipboard twice: as an HTML table for a word

@@ -15,6 +15,7 @@
 #include "framework/data_exchange.h"
 #include "framework/dialog.h"
 #include "pages/calc_page.h"
+#include "pages/page_registry.h"
 #include "pages/record_window.h"
 
 class CMainDlg : public CDialog, public CWindowMenuOwner {
@@ -22,7 +23,7 @@ public:
     CMainDlg();
     ~CMainDlg() override;
 
-    static constexpr int kPageCount = 9;
+    static constexpr int kPageCount = ::kPageCount;
     // Hides every page, then shows the page of `index` (1 to 9); any other
     // index, or a page that is not part of this build, shows page 1.
     void ShowPage(int index);
@@ -30,7 +31,7 @@ public:
     void PlacePages();
     // The page of `index` (1 to 9), nullptr when this build has none.
     CDialog* Page(int index) const;
-    CDialog* VisiblePage() const;
+    CCalcPage* VisiblePage() const;
     bool IsClosing() const { return m_closeTimer.isActive(); }
     // The context menu opened over a tool window: its copy entry takes the
     // tool window's record.
@@ -73,7 +74,6 @@ private:
     // `source` (none: disabled).
     void ShowWindowMenu(const QPoint& globalPos, const CRecordWindow* source);
     void OnCopyRecord(const CRecordWindow& source);
-    const CCalcPage* VisibleCalcPage() const;
     void OnClipboardViewer();
     void OnFileSplitter();
     void OnHelp() {}

@@ -39,9 +39,6 @@ struct FlueGasInput {
 // Dust of burnt oil: 1/680 t per t of oil (a double constant).
 inline constexpr double kOilDustPerTonne = 0.0014705882352941176;
 
-// The page's start-up inputs with the presets of the given fuel applied.
-FlueGasInput DefaultFlueGasInput(FuelKind fuel = FuelKind::Oil);
-
 // The texts that choosing a fuel puts into the sulphur, SO2-limit and
 // dust-limit fields, in that order of filling.
 struct FuelPreset {

@@ -5,14 +5,9 @@
 
 #include "text/number_text.h"
 
-namespace {
-constexpr auto F = FieldKind::Float;
-constexpr auto D = FieldKind::Double;
-constexpr auto I = FieldKind::Int;
-constexpr auto C = FieldKind::Choice;
-constexpr auto In = FieldRole::Input;
-constexpr auto Out = FieldRole::Result;
-}  // namespace
+// The kinds and roles of the table rows below, by their own names.
+using enum FieldKind;
+using enum FieldRole;
 
 // ---------------------------------------------------------------------------
 // Flue gas
@@ -22,26 +17,47 @@ FieldTable FlueGasFieldTable() {
     static const std::vector<Field> table = {
         {.id = 1027,
          .name = "fuel",
-         .kind = C,
+         .kind = Choice,
+         .label = "原料",
          .meaning = "fuel; fills sulphur, so2-limit and dust-limit unless they are given",
          .start = static_cast<double>(s.fuel),
          .choices = {{"oil", "油"}, {"coal", "煤"}}},
-        {1028, "use", F, In, "yearly consumption B", "t", s.annualUse},
-        {1029, "so2-limit", F, In, "SO2 standard concentration", "mg/m^3", s.so2Limit},
-        {1030, "dust-limit", F, In, "dust standard concentration", "mg/m^3", s.dustLimit},
-        {1031, "sulphur", F, In, "sulphur content S", "%", s.sulphur},
-        {1032, "ash", F, In, "ash content A (coal)", "%", s.ash},
-        {1033, "dust-share", F, In, "dust as a share of the ash d (coal)", "%", s.dustShare},
-        {1034, "combustible", F, In, "combustibles in the dust Cfh (coal)", "%", s.combustible},
-        {1036, "volume", F, Out, "yearly flue-gas volume V", "10^4 Nm^3", 0.0},
-        {1021, "so2-conc", I, Out, "SO2 concentration in the untreated gas", "mg/m^3", 0.0},
-        {1022, "dust-conc", I, Out, "dust concentration in the untreated gas", "mg/m^3", 0.0},
-        {1015, "so2", F, Out, "yearly SO2 emission", "t", 0.0},
-        {1016, "dust", F, Out, "yearly dust emission", "t", 0.0},
-        {1017, "so2-std", F, Out, "yearly SO2 emission at the standard", "t", 0.0},
-        {1018, "dust-std", F, Out, "yearly dust emission at the standard", "t", 0.0},
-        {1023, "so2-reduction", F, Out, "yearly SO2 reduction", "t", 0.0},
-        {1024, "dust-reduction", F, Out, "yearly dust reduction", "t", 0.0},
+        {.id = 1028,
+         .name = "use",
+         .kind = Float,
+         .role = Input,
+         .label = "年用量",
+         .symbol = "B",
+         .unit = "吨",
+         .meaning = "yearly consumption B",
+         .start = s.annualUse,
+         .helpUnit = "t"},
+        {1029, "so2-limit", Float, Input, "SO2达标浓度", "", "mg/m^3", "SO2 standard concentration",
+         s.so2Limit},
+        {1030, "dust-limit", Float, Input, "烟尘达标浓度", "", "mg/m^3",
+         "dust standard concentration", s.dustLimit},
+        {1031, "sulphur", Float, Input, "含硫分", "S", "%", "sulphur content S", s.sulphur},
+        {1032, "ash", Float, Input, "灰分", "A", "%", "ash content A (coal)", s.ash},
+        {1033, "dust-share", Float, Input, "烟尘", "d", "%", "dust as a share of the ash d (coal)",
+         s.dustShare},
+        {1034, "combustible", Float, Input, "烟尘中可燃物", "Cfh", "%",
+         "combustibles in the dust Cfh (coal)", s.combustible},
+        {1036, "volume", Float, Result, "年废气排放量", "V", "万标立方米",
+         "yearly flue-gas volume V", 0.0},
+        {1021, "so2-conc", Int, Result, "SO2初始浓度", "", "mg/m^3",
+         "SO2 concentration in the untreated gas", 0.0},
+        {1022, "dust-conc", Int, Result, "烟尘初始浓度", "", "mg/m^3",
+         "dust concentration in the untreated gas", 0.0},
+        {1015, "so2", Float, Result, "SO2年排放量", "G(SO2)", "吨", "yearly SO2 emission", 0.0},
+        {1016, "dust", Float, Result, "烟尘年排放量", "G(烟尘)", "吨", "yearly dust emission", 0.0},
+        {1017, "so2-std", Float, Result, "SO2达标年排放量", "", "吨",
+         "yearly SO2 emission at the standard", 0.0},
+        {1018, "dust-std", Float, Result, "烟尘达标年排放量", "", "吨",
+         "yearly dust emission at the standard", 0.0},
+        {1023, "so2-reduction", Float, Result, "SO2年削减量", "", "吨", "yearly SO2 reduction",
+         0.0},
+        {1024, "dust-reduction", Float, Result, "烟尘年削减量", "", "吨", "yearly dust reduction",
+         0.0},
     };
     return table;
 }
@@ -129,24 +145,7 @@ const CalculatorDef<FlueGasPageInput, FlueGasFields>& FlueGasCalculator() {
         .record = {.title = "燃煤(油)废气",
                    .formulas = {kOilFormulas, kCoalFormulas, "初始浓度=G*10^5/V（取整）",
                                 "达标年排放量=V*达标浓度/10^5",
-                                "年削减量=年排放量-达标年排放量（不足0时为0）"},
-                   .labels = {{"fuel", "原料", "", "", {"油", "煤"}},
-                              {"use", "年用量", "B", "吨"},
-                              {"so2-limit", "SO2达标浓度", "", "mg/m^3"},
-                              {"dust-limit", "烟尘达标浓度", "", "mg/m^3"},
-                              {"sulphur", "含硫分", "S", "%"},
-                              {"ash", "灰分", "A", "%"},
-                              {"dust-share", "烟尘", "d", "%"},
-                              {"combustible", "烟尘中可燃物", "Cfh", "%"},
-                              {"volume", "年废气排放量", "V", "万标立方米"},
-                              {"so2-conc", "SO2初始浓度", "", "mg/m^3"},
-                              {"dust-conc", "烟尘初始浓度", "", "mg/m^3"},
-                              {"so2", "SO2年排放量", "G(SO2)", "吨"},
-                              {"dust", "烟尘年排放量", "G(烟尘)", "吨"},
-                              {"so2-std", "SO2达标年排放量", "", "吨"},
-                              {"dust-std", "烟尘达标年排放量", "", "吨"},
-                              {"so2-reduction", "SO2年削减量", "", "吨"},
-                              {"dust-reduction", "烟尘年削减量", "", "吨"}}},
+                                "年削减量=年排放量-达标年排放量（不足0时为0）"}},
         .takesPart = FlueGasPartTakesPart,
         .workings = FlueGasWorkings,
     };
@@ -162,38 +161,58 @@ FieldTable ProtectionFieldTable() {
         std::vector<std::vector<std::string>> pollutants;
         for (const PollutantLimit& p : PollutantLimits()) pollutants.push_back({p.name});
         return std::vector<Field>{
-            {1037, "area", D, In, "area S of the fugitive source", "m^2", s.area},
-            {1038, "wind", D, In, "mean wind speed u of the last five years", "m/s", s.windSpeed},
+            {1037, "area", Double, Input, "无组织排放源面积", "S", "m^2",
+             "area S of the fugitive source", s.area},
+            {1038, "wind", Double, Input, "近五年平均风速", "u", "m/s",
+             "mean wind speed u of the last five years", s.windSpeed},
             {.id = 1039,
              .name = "pollutant",
-             .kind = C,
+             .kind = Choice,
+             .label = "污染因子",
              .meaning = "pollutant (index or name); fills limit unless it is given",
              .start = static_cast<double>(s.pollutant),
              .choices = std::move(pollutants)},
-            {1040, "limit", D, In, "standard concentration limit Cm", "mg/m^3", s.limit},
+            {1040, "limit", Double, Input, "环境标准浓度限值", "Cm", "mg/m^3",
+             "standard concentration limit Cm", s.limit},
             {.id = 1041,
              .name = "stack",
-             .kind = C,
+             .kind = Choice,
+             .label = "排放同种有害气体的排气筒",
              .meaning = "a stack emits the same gas: 0 有, 1 无",
              .start = static_cast<double>(s.stack),
              .choices = {{"yes", "有"}, {"no", "无"}}},
             {.id = 1044,
              .name = "reaction",
-             .kind = C,
+             .kind = Choice,
+             .label = "无组织排放的有害物质容许浓度",
              .meaning = "without a stack, limit set by: 0 acute, 1 chronic reaction",
              .start = static_cast<double>(s.reaction),
-             .choices = {{"acute"}, {"chronic"}}},
+             .choices = {{"acute"}, {"chronic"}},
+             .choiceTexts = {"按急性反应指标确定", "按慢性反应指标确定"}},
             {.id = 1047,
              .name = "stack-share",
-             .kind = C,
+             .kind = Choice,
+             .label = "排气筒的污染物排放量",
              .meaning = "with a stack, its emission is: 0 above, 1 below a third of the allowed",
              .start = static_cast<double>(s.stackShare),
-             .choices = {{"above"}, {"below"}}},
+             .choices = {{"above"}, {"below"}},
+             .choiceTexts = {"大于允许的1/3", "小于允许的1/3"}},
             // Each of the two is the input of one computation and the result
             // of the other; every field of the page stays editable.
-            {1049, "emission", D, In, "fugitive emission Qc", "kg/h", s.emission},
-            {1051, "distance", D, In, "protection distance L", "m", s.distance},
-            {1052, "graded", I, In, "distance raised to the standard's steps", "m", 0.0},
+            {.id = 1049,
+             .name = "emission",
+             .kind = Double,
+             .role = Input,
+             .label = "无组织排放量",
+             .symbol = "Qc",
+             .unit = "kg/hr",
+             .meaning = "fugitive emission Qc",
+             .start = s.emission,
+             .helpUnit = "kg/h"},
+            {1051, "distance", Double, Input, "卫生防护距离", "L", "m", "protection distance L",
+             s.distance},
+            {1052, "graded", Int, Input, "提级后距离", "", "m",
+             "distance raised to the standard's steps", 0.0},
         };
     }();
     return table;
@@ -240,31 +259,13 @@ Answer<FugitiveEmissionResult> RunFugitiveEmission(const ProtectionPageInput& in
 
 namespace {
 // What both directions of the protection distance record: the page's
-// formula picture with its legend, and the page's labels.
+// formula picture with its legend.
 RecordText ProtectionRecord(std::vector<const char*> steps) {
     std::vector<const char*> formulas = {
         "Qc/Cm=(1/A)*(B*L^C+0.25*r^2)^0.50*L^D", "r=(S/π)^0.5，生产单元的等效半径",
         "A、B、C、D-计算系数，从GB/T 13201-91中按平均风速和工业企业类别查取"};
     formulas.insert(formulas.end(), steps.begin(), steps.end());
-    std::vector<std::string> pollutants;
-    for (const PollutantLimit& p : PollutantLimits()) pollutants.emplace_back(p.name);
-    return {.title = "卫生防护距离",
-            .formulas = std::move(formulas),
-            .labels = {
-                {"area", "无组织排放源面积", "S", "m^2"},
-                {"wind", "近五年平均风速", "u", "m/s"},
-                {"pollutant", "污染因子", "", "", std::move(pollutants)},
-                {"limit", "环境标准浓度限值", "Cm", "mg/m^3"},
-                {"stack", "排放同种有害气体的排气筒", "", "", {"有", "无"}},
-                {"reaction",
-                 "无组织排放的有害物质容许浓度",
-                 "",
-                 "",
-                 {"按急性反应指标确定", "按慢性反应指标确定"}},
-                {"stack-share", "排气筒的污染物排放量", "", "", {"大于允许的1/3", "小于允许的1/3"}},
-                {"emission", "无组织排放量", "Qc", "kg/hr"},
-                {"distance", "卫生防护距离", "L", "m"},
-                {"graded", "提级后距离", "", "m"}}};
+    return {.title = "卫生防护距离", .formulas = std::move(formulas)};
 }
 
 // Only the radio group shown for the stack choice decides the class: the
@@ -354,12 +355,16 @@ const CalculatorDef<ProtectionPageInput, FugitiveEmissionResult>& FugitiveEmissi
 FieldTable SolventFieldTable() {
     static const SolventEvaporationInput s;
     static const std::vector<Field> table = {
-        {1114, "wind", D, In, "air speed u in the workshop", "m/s", s.windSpeed},
-        {1089, "area", D, In, "exposed area F", "m^2", s.area},
-        {1116, "mol-weight", D, In, "molecular weight M", "", s.molWeight},
-        {1117, "vapour-pressure", D, In, "saturation vapour pressure Pv", "mmHg", s.vapourPressure},
+        {1114, "wind", Double, Input, "车间内风速", "u", "m/s", "air speed u in the workshop",
+         s.windSpeed},
+        {1089, "area", Double, Input, "有机溶剂敞露面积", "F", "m^2", "exposed area F", s.area},
+        {1116, "mol-weight", Double, Input, "有机溶剂分子量", "M", "", "molecular weight M",
+         s.molWeight},
+        {1117, "vapour-pressure", Double, Input, "有机溶剂在该温度时饱和蒸汽压", "Pv", "mmHg",
+         "saturation vapour pressure Pv", s.vapourPressure},
         // The result field is editable like the others.
-        {1118, "evaporation", D, In, "evaporation rate G", "g/h", 0.0},
+        {1118, "evaporation", Double, Input, "有机溶剂散发量", "G", "g/h", "evaporation rate G",
+         0.0},
     };
     return table;
 }
@@ -381,13 +386,7 @@ const CalculatorDef<SolventEvaporationInput, SolventEvaporationResult>& SolventC
                    {"vapour-pressure", &P::vapourPressure}},
         .results = {{"evaporation", &R::evaporation}},
         .run = RunSolventEvaporation,
-        .record = {.title = "有机溶剂散发量",
-                   .formulas = {"马扎克公式：G=(5.38+4.1u)*Pv*F*M^0.5"},
-                   .labels = {{"wind", "车间内风速", "u", "m/s"},
-                              {"area", "有机溶剂敞露面积", "F", "m^2"},
-                              {"mol-weight", "有机溶剂分子量", "M", ""},
-                              {"vapour-pressure", "有机溶剂在该温度时饱和蒸汽压", "Pv", "mmHg"},
-                              {"evaporation", "有机溶剂散发量", "G", "g/h"}}},
+        .record = {.title = "有机溶剂散发量", .formulas = {"马扎克公式：G=(5.38+4.1u)*Pv*F*M^0.5"}},
     };
     return def;
 }
@@ -398,16 +397,32 @@ const CalculatorDef<SolventEvaporationInput, SolventEvaporationResult>& SolventC
 FieldTable OdourFieldTable() {
     static const OdourEmissionInput s;
     static const std::vector<Field> table = {
-        {1114, "wind", D, In, "wind speed u", "m/s", s.windSpeed},
-        {1115, "diffusivity", D, In, "diffusivity D", "cm^2/s", s.diffusivity},
-        {1119, "width", D, In, "width W of the heap or fill", "cm", s.width},
-        {1088, "length", D, In, "length L of the heap or fill", "cm", s.length},
-        {1116, "compound-mass", D, In, "mass m of the volatile compound", "kg", s.soilMass},
-        {1089, "total-mass", D, In, "total mass M of soil and compound", "kg", s.totalMass},
-        {1120, "vapour-pressure", D, In, "vapour pressure C", "101.325 kPa", s.vapourPressure},
-        {1122, "correction", D, In, "vapour-pressure correction factor F", "", s.correction},
+        {1114, "wind", Double, Input, "风速", "u", "m/s", "wind speed u", s.windSpeed},
+        {1115, "diffusivity", Double, Input, "扩散率", "D", "cm^2/s", "diffusivity D",
+         s.diffusivity},
+        {1119, "width", Double, Input, "堆场或填场的宽度", "W", "cm", "width W of the heap or fill",
+         s.width},
+        {1088, "length", Double, Input, "堆场或填场的长度", "L", "cm",
+         "length L of the heap or fill", s.length},
+        {1116, "compound-mass", Double, Input, "土壤中挥发性化合物的重量", "m", "kg",
+         "mass m of the volatile compound", s.soilMass},
+        {1089, "total-mass", Double, Input, "土壤与化合物的总重量", "M", "kg",
+         "total mass M of soil and compound", s.totalMass},
+        {.id = 1120,
+         .name = "vapour-pressure",
+         .kind = Double,
+         .role = Input,
+         .label = "化学气体蒸汽压",
+         .symbol = "C",
+         .unit = "101.325kPa",
+         .meaning = "vapour pressure C",
+         .start = s.vapourPressure,
+         .helpUnit = "101.325 kPa"},
+        {1122, "correction", Double, Input, "蒸汽压校正系数", "F", "",
+         "vapour-pressure correction factor F", s.correction},
         // The result field is editable like the others.
-        {1121, "emission-rate", D, In, "emission rate E", "cm^3/s", 0.0},
+        {1121, "emission-rate", Double, Input, "恶臭气体散发速率", "E", "cm^3/s", "emission rate E",
+         0.0},
     };
     return table;
 }
@@ -436,17 +451,7 @@ const CalculatorDef<OdourEmissionInput, OdourEmissionResult>& OdourCalculator() 
                    {"correction", &P::correction}},
         .results = {{"emission-rate", &R::emissionRate}},
         .run = RunOdourEmission,
-        .record = {.title = "恶臭气体散发速率",
-                   .formulas = {"E=2CWm/M*(DLu/πF)^0.5"},
-                   .labels = {{"wind", "风速", "u", "m/s"},
-                              {"diffusivity", "扩散率", "D", "cm^2/s"},
-                              {"width", "堆场或填场的宽度", "W", "cm"},
-                              {"length", "堆场或填场的长度", "L", "cm"},
-                              {"compound-mass", "土壤中挥发性化合物的重量", "m", "kg"},
-                              {"total-mass", "土壤与化合物的总重量", "M", "kg"},
-                              {"vapour-pressure", "化学气体蒸汽压", "C", "101.325kPa"},
-                              {"correction", "蒸汽压校正系数", "F", ""},
-                              {"emission-rate", "恶臭气体散发速率", "E", "cm^3/s"}}},
+        .record = {.title = "恶臭气体散发速率", .formulas = {"E=2CWm/M*(DLu/πF)^0.5"}},
     };
     return def;
 }

@@ -136,7 +136,7 @@ struct CalculatorDef {
     std::vector<Slot<In>> inputs;
     std::vector<Slot<Out>> results;  // in the window's exchange order
     Answer<Out> (*run)(const In& in);
-    RecordText record = {};  // title, formulas and field labels of its records
+    RecordText record = {};  // title and formulas of its records
     // Whether an input (by name) or a formula of the record (by its text)
     // takes part in the computation its values describe (a coal-only figure
     // or formula does not when oil burns); one that does not is left out of
@@ -180,8 +180,9 @@ CalcRecord MakeRecord(const CalculatorDef<In, Out>& def, const In& in, const Ans
 }
 
 // What is wrong with a definition: a slot naming no field of the table, a
-// member that cannot carry its field's kind, or a record without a title,
-// a formula or a label for each slot's field. Empty when it is sound.
+// member that cannot carry its field's kind, a slot's field without a label
+// for the record, or a record without a title or formula. Empty when it is
+// sound.
 template <class In, class Out>
 std::vector<std::string> DefinitionProblems(const CalculatorDef<In, Out>& def) {
     std::vector<std::string> problems;
@@ -201,8 +202,9 @@ std::vector<std::string> DefinitionProblems(const CalculatorDef<In, Out>& def) {
         check(slot.name, field && slot.carries(field->kind));
     }
     const auto labelled = [&](const char* name) {
-        if (!FindLabel(def.record, name))
-            problems.push_back(std::string(def.name) + ": no record label for " + name);
+        const Field* field = FindField(def.table, std::string_view(name));
+        if (field && !*field->label)
+            problems.push_back(std::string(def.name) + ": no label for " + name);
     };
     for (const Slot<In>& slot : def.inputs) labelled(slot.name);
     for (const Slot<Out>& slot : def.results) labelled(slot.name);

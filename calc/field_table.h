@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The fields of one window, described once: which control holds which
-// quantity, whether the user types it or the window writes it, what it
-// means, in which unit, and what it shows at start-up. The window binds its
-// members to these rows by control id; vek-calc reads its inputs, results,
-// ids and help from them; the tests take their id lists from them.
+// quantity, whether the user types it or the window writes it, how the page
+// labels it, what it means, in which unit, and what it shows at start-up.
+// The window binds its members to these rows by control id; vek-calc reads
+// its inputs, results, ids and help from them; the records and the screen
+// reader name the fields by them; the tests take their id lists from them.
 
 #include <span>
 #include <string>
@@ -33,13 +34,24 @@ struct Field {
     const char* name = "";  // command-line name, unique in its table
     FieldKind kind = FieldKind::Float;
     FieldRole role = FieldRole::Input;
-    const char* meaning = "";
-    const char* unit = "";  // "" when the quantity has none
+    // How the page names the field to a user, in its records and to a
+    // screen reader: its label without symbol or unit ("年用量"), the symbol
+    // its formulas use ("B") and the unit the page shows ("吨"); "" for none.
+    // A field without a label is named by its meaning.
+    const char* label = "";
+    const char* symbol = "";
+    const char* unit = "";
+    const char* meaning = "";  // what it is, in vek-calc's English help
     FieldValue start = {};
     const char* startNote = "";  // what the window starts with when `start` is none
     // For a choice: the words that also select each index (index i accepts
-    // "i" and every word of choices[i]).
+    // "i" and every word of choices[i]); the last word is the page's text of
+    // the item unless `choiceTexts` gives it.
     std::vector<std::vector<std::string>> choices = {};
+    std::vector<std::string> choiceTexts = {};
+    // The unit as vek-calc's English help gives it where it differs from
+    // the page's ("t" for 吨); nullptr: the same.
+    const char* helpUnit = nullptr;
 };
 
 using FieldTable = std::span<const Field>;

@@ -28,16 +28,6 @@ FuelPreset FuelPresetOf(FuelKind fuel) {
     return {"0.3", "500", "100"};
 }
 
-FlueGasInput DefaultFlueGasInput(FuelKind fuel) {
-    FlueGasInput input;
-    if (fuel == FuelKind::Coal) {
-        input.sulphur = 1;
-        input.so2Limit = 900;
-        input.dustLimit = 200;
-    }
-    return input;
-}
-
 FlueGasResult ComputeFlueGas(FuelKind fuel, const FlueGasInput& in) {
     const double B = in.annualUse;
     const double S = in.sulphur;

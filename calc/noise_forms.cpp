@@ -5,27 +5,32 @@
 
 #include "text/number_text.h"
 
-namespace {
-constexpr auto F = FieldKind::Float;
-constexpr auto D = FieldKind::Double;
-constexpr auto T = FieldKind::Text;
-constexpr auto C = FieldKind::Choice;
-constexpr auto In = FieldRole::Input;
-constexpr auto Out = FieldRole::Result;
-}  // namespace
+// The kinds and roles of the table rows below, by their own names.
+using enum FieldKind;
+using enum FieldRole;
 
 // ---------------------------------------------------------------------------
 // Decibel calculator
 
 namespace {
+constexpr const char* kDecibelTitle = "分贝计算器";
+constexpr const char* kLevelLabel = "声级";
+constexpr const char* kResultLabel = "计算结果";
+
 // The operands are typed one after the other into the display; as inputs of
 // the command line each has a name of its own.
 std::vector<Field> DecibelFields(const char* second) {
     static const DecibelOperands s;
     return {
-        {0, "level1", D, In, "first level", "dB", s.level1},
-        {.name = "level2", .kind = D, .meaning = second, .unit = "dB", .startNote = "level1"},
-        {1066, "result", D, Out, "the display", "dB", 0.0},
+        {0, "level1", Double, Input, kLevelLabel, "L1", "dB", "first level", s.level1},
+        {.name = "level2",
+         .kind = Double,
+         .label = kLevelLabel,
+         .symbol = "L2",
+         .unit = "dB",
+         .meaning = second,
+         .startNote = "level1"},
+        {1066, "result", Double, Result, kResultLabel, "L", "dB", "the display", 0.0},
     };
 }
 }  // namespace
@@ -41,16 +46,8 @@ FieldTable DecibelDifferenceFieldTable() {
 }
 
 namespace {
-constexpr const char* kDecibelTitle = "分贝计算器";
-constexpr const char* kLevelLabel = "声级";
-constexpr const char* kResultLabel = "计算结果";
-
 RecordText DecibelRecord(const char* formula) {
-    return {.title = kDecibelTitle,
-            .formulas = {formula},
-            .labels = {{"level1", kLevelLabel, "L1", "dB"},
-                       {"level2", kLevelLabel, "L2", "dB"},
-                       {"result", kResultLabel, "L", "dB"}}};
+    return {.title = kDecibelTitle, .formulas = {formula}};
 }
 
 double SecondOperand(const DecibelOperands& in) {
@@ -116,17 +113,23 @@ const CalculatorDef<DecibelOperands, DecibelDisplay>& DecibelDifferenceCalculato
 FieldTable IndoorNoiseFieldTable() {
     static const GreenInput s;
     static const std::vector<Field> table = {
-        {1054, "lp1", F, In, "level Lp1 1 m inside the wall", "dB", s.lp1},
-        {1055, "tl", F, In, "sound insulation TL of the wall", "dB", s.wallTL},
-        {1056, "area", F, In, "area F of the outer wall facing the receiver", "m^2", s.wallArea},
+        {1054, "lp1", Float, Input, "距墙内侧1米处受声点的声级", "Lp1", "dB",
+         "level Lp1 1 m inside the wall", s.lp1},
+        {1055, "tl", Float, Input, "墙壁隔声量", "TL", "dB", "sound insulation TL of the wall",
+         s.wallTL},
+        {1056, "area", Float, Input, "靠预测厂界一侧外墙面积", "F", "m^2",
+         "area F of the outer wall facing the receiver", s.wallArea},
         // Each of the two is the input of one computation and the result of
         // the other; both stay editable.
-        {1057, "distance", F, In, "distance l from the workshop to the receiver", "m", s.distance},
-        {1058, "level", F, In, "level Lp3 to be met at the receiver", "dB", s.level},
+        {1057, "distance", Float, Input, "车间到受声点的距离", "l", "m",
+         "distance l from the workshop to the receiver", s.distance},
+        {1058, "level", Float, Input, "预测受声点的声级", "Lp3", "dB",
+         "level Lp3 to be met at the receiver", s.level},
         // The total line: the background added to Lp3 as the user types, or
         // taken away from a total typed into 1062.
-        {1061, "background", F, In, "background level added to Lp3", "dB", s.background},
-        {1062, "total", F, In, "total of Lp3 and the background", "dB", s.total},
+        {1061, "background", Float, Input, "", "", "dB", "background level added to Lp3",
+         s.background},
+        {1062, "total", Float, Input, "", "", "dB", "total of Lp3 and the background", s.total},
     };
     return table;
 }
@@ -141,13 +144,7 @@ Answer<GreenDistanceResult> RunGreenDistance(const GreenInput& in) {
 
 namespace {
 RecordText GreenRecord(std::vector<const char*> formulas) {
-    return {.title = "格林公式噪声预测",
-            .formulas = std::move(formulas),
-            .labels = {{"lp1", "距墙内侧1米处受声点的声级", "Lp1", "dB"},
-                       {"tl", "墙壁隔声量", "TL", "dB"},
-                       {"area", "靠预测厂界一侧外墙面积", "F", "m^2"},
-                       {"distance", "车间到受声点的距离", "l", "m"},
-                       {"level", "预测受声点的声级", "Lp3", "dB"}}};
+    return {.title = "格林公式噪声预测", .formulas = std::move(formulas)};
 }
 
 // The spreading term of the formula, as the level computed it from l or as
@@ -203,14 +200,19 @@ const CalculatorDef<GreenInput, GreenDistanceResult>& GreenDistanceCalculator() 
 FieldTable Lp1FieldTable() {
     static const Lp1Input s;
     static const std::vector<Field> table = {
-        {1076, "lw", F, In, "sound power level Lw of the source", "dB", s.soundPower},
-        {1078, "q", F, In, "directivity factor Q", "", s.directivity},
-        {1079, "room-area", F, In, "inner surface S of the room, roof and floor included", "m^2",
-         s.roomArea},
-        {1080, "absorption", F, In, "absorption coefficient a of the walls", "", s.absorption},
-        {1077, "distance", F, In, "distance r from the source to the Lp1 point", "m", s.distance},
+        {1076, "lw", Float, Input, "声源声功率级", "Lw", "dB", "sound power level Lw of the source",
+         s.soundPower},
+        {1078, "q", Float, Input, "室内空间指向因子", "Q", "", "directivity factor Q",
+         s.directivity},
+        {1079, "room-area", Float, Input, "房间内壁面积(包括屋顶和地面)", "S", "m^2",
+         "inner surface S of the room, roof and floor included", s.roomArea},
+        {1080, "absorption", Float, Input, "壁面吸声系数", "a", "",
+         "absorption coefficient a of the walls", s.absorption},
+        {1077, "distance", Float, Input, "Lp1预测点离声源距离", "r", "m",
+         "distance r from the source to the Lp1 point", s.distance},
         // The window's result field is editable like the others.
-        {1054, "lp1", F, In, "level Lp1 near the inside of the wall", "dB", 0.0},
+        {1054, "lp1", Float, Input, "距墙内侧1米处受声点的声级", "Lp1", "dB",
+         "level Lp1 near the inside of the wall", 0.0},
     };
     return table;
 }
@@ -233,13 +235,7 @@ const CalculatorDef<Lp1Input, Lp1Result>& Lp1Calculator() {
         .results = {{"lp1", &Lp1Result::lp1}},
         .run = RunLp1,
         .record = {.title = "Lp1计算",
-                   .formulas = {"Lp1=Lw+10*lg(Q/(4πr^2)+4/R)", "R=S*a/(1-a)，房间常数"},
-                   .labels = {{"lw", "声源声功率级", "Lw", "dB"},
-                              {"q", "室内空间指向因子", "Q", ""},
-                              {"room-area", "房间内壁面积(包括屋顶和地面)", "S", "m^2"},
-                              {"absorption", "壁面吸声系数", "a", ""},
-                              {"distance", "Lp1预测点离声源距离", "r", "m"},
-                              {"lp1", "距墙内侧1米处受声点的声级", "Lp1", "dB"}}},
+                   .formulas = {"Lp1=Lw+10*lg(Q/(4πr^2)+4/R)", "R=S*a/(1-a)，房间常数"}},
     };
     return def;
 }
@@ -250,23 +246,32 @@ const CalculatorDef<Lp1Input, Lp1Result>& Lp1Calculator() {
 FieldTable WorkshopNoiseFieldTable() {
     static const StueberInput s;
     static const std::vector<Field> table = {
-        {1082, "lr", F, In, "mean noise level LR in the workshop", "dB", s.lr},
-        {1064, "screen", F, In, "mean screening attenuation in the workshop", "dB", s.screenLR},
-        {1083, "height", F, In, "mean source height H", "m", s.sourceHeight},
-        {1089, "frequency", F, In, "frequency f", "Hz", s.frequency},
-        {1092, "length", F, In, "workshop length", "m", s.length},
-        {1093, "width", F, In, "workshop width", "m", s.width},
-        {1085, "delta1", F, In, "path difference over the barrier's top", "m", s.delta1},
-        {1086, "delta2", F, In, "path difference around its far end", "m", s.delta2},
-        {1087, "delta3", F, In, "path difference around its near end", "m", s.delta3},
+        {1082, "lr", Float, Input, "车间平均噪声级", "LR", "dB",
+         "mean noise level LR in the workshop", s.lr},
+        {1064, "screen", Float, Input, "车间平均屏蔽衰减", "△LR", "dB",
+         "mean screening attenuation in the workshop", s.screenLR},
+        {1083, "height", Float, Input, "车间声源平均高度", "H", "m", "mean source height H",
+         s.sourceHeight},
+        {1089, "frequency", Float, Input, "声波频率", "f", "Hz", "frequency f", s.frequency},
+        {1092, "length", Float, Input, "车间长度", "L", "m", "workshop length", s.length},
+        {1093, "width", Float, Input, "车间宽度", "W", "m", "workshop width", s.width},
+        {1085, "delta1", Float, Input, "声程差", "δ1", "m",
+         "path difference over the barrier's top", s.delta1},
+        {1086, "delta2", Float, Input, "声程差", "δ2", "m", "path difference around its far end",
+         s.delta2},
+        {1087, "delta3", Float, Input, "声程差", "δ3", "m", "path difference around its near end",
+         s.delta3},
         // Each of the two is the input of one computation and the result of
         // the other; both stay editable.
-        {1077, "distance", F, In, "distance r from the source's centre", "m", s.distance},
-        {1090, "level", F, In, "level Lp to be met at the receiver", "dB", s.level},
+        {1077, "distance", Float, Input, "整体声源的中心到受声点的距离", "r", "m",
+         "distance r from the source's centre", s.distance},
+        {1090, "level", Float, Input, "预测受声点的声级", "Lp", "dB",
+         "level Lp to be met at the receiver", s.level},
         // The background line: a background level and the total it makes
         // with Lp, each recomputed from the other as the user types.
-        {1054, "background", F, In, "background level added to Lp", "dB", s.background},
-        {1091, "total", F, In, "total of Lp and the background", "dB", s.total},
+        {1054, "background", Float, Input, "", "", "dB", "background level added to Lp",
+         s.background},
+        {1091, "total", Float, Input, "", "", "dB", "total of Lp and the background", s.total},
     };
     return table;
 }
@@ -287,19 +292,7 @@ RecordText StueberRecord(const char* solved) {
         "Abar=-10*lg(1/(3+20*N1)+1/(3+20*N2)+1/(3+20*N3))，Ni=2*δi*f/c，c=340.29m/s"};
     if (*solved)
         formulas.push_back(solved);
-    return {.title = "Stueber公式噪声预测",
-            .formulas = std::move(formulas),
-            .labels = {{"lr", "车间平均噪声级", "LR", "dB"},
-                       {"screen", "车间平均屏蔽衰减", "△LR", "dB"},
-                       {"height", "车间声源平均高度", "H", "m"},
-                       {"frequency", "声波频率", "f", "Hz"},
-                       {"length", "车间长度", "L", "m"},
-                       {"width", "车间宽度", "W", "m"},
-                       {"delta1", "声程差", "δ1", "m"},
-                       {"delta2", "声程差", "δ2", "m"},
-                       {"delta3", "声程差", "δ3", "m"},
-                       {"distance", "整体声源的中心到受声点的距离", "r", "m"},
-                       {"level", "预测受声点的声级", "Lp", "dB"}}};
+    return {.title = "Stueber公式噪声预测", .formulas = std::move(formulas)};
 }
 
 // The terms of the formula as this computation formed them, at the widths
@@ -384,26 +377,37 @@ CalcRecord WithTotalLine(CalcRecord record, const char* levelSymbol, float backg
 FieldTable PathDifferenceFieldTable() {
     static const PathDifferenceInput s;
     static const std::vector<Field> table = {
-        {1083, "barrier-height", F, In, "barrier height H", "m", s.barrierHeight},
-        {1084, "source-height", F, In, "source height h1", "m", s.sourceHeight},
-        {1085, "receiver-height", F, In, "receiver height h2", "m", s.receiverHeight},
-        {1086, "source-distance", F, In, "source to barrier d1", "m", s.sourceDist},
-        {1087, "receiver-distance", F, In, "receiver to barrier d2", "m", s.receiverDist},
-        {1088, "barrier-length", F, In, "barrier length L", "m", s.barrierLength},
-        {1089, "source-offset", F, In, "source from the barrier's bisector m1", "m",
-         s.sourceOffset},
-        {1090, "receiver-offset", F, In, "receiver from the barrier's bisector m2", "m",
-         s.receiverOffset},
+        {1083, "barrier-height", Float, Input, "屏蔽高度", "H", "m", "barrier height H",
+         s.barrierHeight},
+        {1084, "source-height", Float, Input, "声源高度", "h1", "m", "source height h1",
+         s.sourceHeight},
+        {1085, "receiver-height", Float, Input, "测点高度", "h2", "m", "receiver height h2",
+         s.receiverHeight},
+        {1086, "source-distance", Float, Input, "声源距屏", "d1", "m", "source to barrier d1",
+         s.sourceDist},
+        {1087, "receiver-distance", Float, Input, "测点距屏", "d2", "m", "receiver to barrier d2",
+         s.receiverDist},
+        {1088, "barrier-length", Float, Input, "屏蔽长度", "L", "m", "barrier length L",
+         s.barrierLength},
+        {1089, "source-offset", Float, Input, "声源离屏蔽中垂线距离", "m1", "m",
+         "source from the barrier's bisector m1", s.sourceOffset},
+        {1090, "receiver-offset", Float, Input, "测点离屏蔽中垂线距离", "m2", "m",
+         "receiver from the barrier's bisector m2", s.receiverOffset},
         {.id = 1093,
          .name = "side",
-         .kind = C,
+         .kind = Choice,
+         .label = "声源与测点",
          .meaning = "source and receiver on 0 different sides, 1 the same side",
          .start = s.sameSide ? 1.0 : 0.0,
-         .choices = {{"different"}, {"same"}}},
+         .choices = {{"different"}, {"same"}},
+         .choiceTexts = {"在中垂线的不同侧", "在中垂线的同一侧"}},
         // The window's result fields are editable like the others.
-        {1091, "delta1", F, In, "path difference over the barrier's top", "m", 0.0},
-        {1092, "delta2", F, In, "path difference around the far end", "m", 0.0},
-        {1095, "delta3", F, In, "path difference around the near end", "m", 0.0},
+        {1091, "delta1", Float, Input, "声程差", "δ1", "m",
+         "path difference over the barrier's top", 0.0},
+        {1092, "delta2", Float, Input, "声程差", "δ2", "m", "path difference around the far end",
+         0.0},
+        {1095, "delta3", Float, Input, "声程差", "δ3", "m", "path difference around the near end",
+         0.0},
     };
     return table;
 }
@@ -440,19 +444,7 @@ const CalculatorDef<PathDifferenceInput, PathDifferences>& PathDifferenceCalcula
                  {"δ1=SO1+O1P-SP，O1为屏障顶端上的绕射点",
                   "δ2=SO2+O2P-SP，δ3=SO3+O3P-SP，O2、O3为屏障远离、靠近测点的两端",
                   "H≤h1+(h2-h1)*d1/(d1+d2)（屏障顶端不高于声源与测点的连线），或m1、m2不小于L/"
-                  "2时，声波可直达，声程差为0"},
-             .labels = {{"barrier-height", "屏蔽高度", "H", "m"},
-                        {"source-height", "声源高度", "h1", "m"},
-                        {"receiver-height", "测点高度", "h2", "m"},
-                        {"source-distance", "声源距屏", "d1", "m"},
-                        {"receiver-distance", "测点距屏", "d2", "m"},
-                        {"barrier-length", "屏蔽长度", "L", "m"},
-                        {"source-offset", "声源离屏蔽中垂线距离", "m1", "m"},
-                        {"receiver-offset", "测点离屏蔽中垂线距离", "m2", "m"},
-                        {"side", "声源与测点", "", "", {"在中垂线的不同侧", "在中垂线的同一侧"}},
-                        {"delta1", "声程差", "δ1", "m"},
-                        {"delta2", "声程差", "δ2", "m"},
-                        {"delta3", "声程差", "δ3", "m"}}},
+                  "2时，声波可直达，声程差为0"}},
     };
     return def;
 }
@@ -464,26 +456,58 @@ FieldTable NoiseIndexFieldTable() {
     static const LeqInput leq;
     static const LdnInput ldn;
     static const std::vector<Field> table = {
-        {1098, "levels", T, In, "instantaneous A levels, any separators", "dBA", leq.levels},
-        {1067, "intervals", T, In, "interval of each level, any separators", "any", leq.intervals},
+        {1098, "levels", Text, Input, "瞬时A声级", "Li", "dBA",
+         "instantaneous A levels, any separators", leq.levels},
+        {.id = 1067,
+         .name = "intervals",
+         .kind = Text,
+         .role = Input,
+         .label = "间隔时间",
+         .symbol = "△Ti",
+         .unit = "任意",
+         .meaning = "interval of each level, any separators",
+         .start = leq.intervals,
+         .helpUnit = "any"},
         {.id = 1099,
          .name = "equal-interval",
-         .kind = C,
+         .kind = Choice,
+         .label = "等间隔取样",
          .meaning = "equal-interval sampling: 0 off, 1 on",
          .start = leq.equalInterval ? 1.0 : 0.0,
-         .choices = {{"off"}, {"on"}}},
+         .choices = {{"off"}, {"on"}},
+         .choiceTexts = {"否", "是"}},
         // The page's choice of quantity; each calculator has its own name.
         {.id = 1094,
          .name = "quantity",
-         .kind = C,
+         .kind = Choice,
          .meaning = "quantity shown: 0 Leq, 1 Ldn",
          .start = 0.0,
          .choices = {{"leq"}, {"ldn"}}},
-        {1105, "day-level", F, In, "day level Ld", "dBA", ldn.dayLevel},
-        {1106, "night-level", F, In, "night level Ln", "dBA", ldn.nightLevel},
-        {1110, "day-hours", F, In, "day hours Td", "h", ldn.dayHours},
-        {1109, "night-hours", F, In, "night hours Tn", "h", ldn.nightHours},
-        {1101, "result", T, Out, "the result line", "", std::string()},
+        {1105, "day-level", Float, Input, "白天等效声级", "Ld", "dBA", "day level Ld",
+         ldn.dayLevel},
+        {1106, "night-level", Float, Input, "夜间等效声级", "Ln", "dBA", "night level Ln",
+         ldn.nightLevel},
+        {.id = 1110,
+         .name = "day-hours",
+         .kind = Float,
+         .role = Input,
+         .label = "白天持续时间",
+         .symbol = "Td",
+         .unit = "hr",
+         .meaning = "day hours Td",
+         .start = ldn.dayHours,
+         .helpUnit = "h"},
+        {.id = 1109,
+         .name = "night-hours",
+         .kind = Float,
+         .role = Input,
+         .label = "夜间持续时间",
+         .symbol = "Tn",
+         .unit = "hr",
+         .meaning = "night hours Tn",
+         .start = ldn.nightHours,
+         .helpUnit = "h"},
+        {1101, "result", Text, Result, "计算结果", "", "", "the result line", std::string()},
     };
     return table;
 }
@@ -513,11 +537,7 @@ const CalculatorDef<LeqInput, LeqShown>& LeqCalculator() {
         .run = RunLeq,
         .record = {.title = "等效连续A声级Leq",
                    .formulas = {"Leq=10*lg((∑(△Ti*10^(0.1*Li)))/△T)",
-                                "等间隔取样时：Leq=10*lg((∑10^(0.1*Li))/n)"},
-                   .labels = {{"levels", "瞬时A声级", "Li", "dBA"},
-                              {"intervals", "间隔时间", "△Ti", "任意"},
-                              {"equal-interval", "等间隔取样", "", "", {"否", "是"}},
-                              {"result", "计算结果", "", ""}}},
+                                "等间隔取样时：Leq=10*lg((∑10^(0.1*Li))/n)"}},
     };
     return def;
 }
@@ -535,12 +555,7 @@ const CalculatorDef<LdnInput, LdnShown>& LdnCalculator() {
         .results = {{"result", &LdnShown::line}},
         .run = RunLdn,
         .record = {.title = "昼夜等效声级Ldn",
-                   .formulas = {"Ldn=10*lg((Td*10^(0.1*Ld)+Tn*10^(0.1*(Ln+10)))/24)"},
-                   .labels = {{"day-level", "白天等效声级", "Ld", "dBA"},
-                              {"night-level", "夜间等效声级", "Ln", "dBA"},
-                              {"day-hours", "白天持续时间", "Td", "hr"},
-                              {"night-hours", "夜间持续时间", "Tn", "hr"},
-                              {"result", "计算结果", "", ""}}},
+                   .formulas = {"Ldn=10*lg((Td*10^(0.1*Ld)+Tn*10^(0.1*(Ln+10)))/24)"}},
     };
     return def;
 }

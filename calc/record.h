@@ -5,7 +5,7 @@
 // unit). A record is made from a calculator's definition and the values of
 // one run, so the program's pages and vek-calc write the same record:
 //
-//   definition (title, formulas, field labels) + input and result values
+//   definition (title, formulas) + field table + input and result values
 //   -> CalcRecord (display texts) -> plain text, Markdown or HTML
 //
 // Every value is shown as the page's field shows it.
@@ -20,22 +20,12 @@
 
 #include "calc/field_table.h"
 
-// How a record names one field: the page's label without its symbol or
-// unit, the symbol the formulas use, and the unit text the page shows.
-struct RecordLabel {
-    const char* name;                       // the field's name in its table
-    const char* label;                      // "年用量"
-    const char* symbol;                     // "B", "" when the formulas do not use one
-    const char* unit;                       // "吨", "" when the quantity has none
-    std::vector<std::string> choices = {};  // a choice: the page's text of each index
-};
-
-// What a calculator's record says besides the values: its title, its
-// formulas in the notation the pages use, and the labels of its fields.
+// What a calculator's record says besides the values: its title and its
+// formulas in the notation the pages use. The fields are named as their
+// table labels them.
 struct RecordText {
     const char* title = "";
     std::vector<const char*> formulas = {};
-    std::vector<RecordLabel> labels = {};
 };
 
 // One line of a record, as displayed.
@@ -64,13 +54,11 @@ struct CalcRecord {
 using RecordValue = std::variant<double, std::string>;
 using NamedValue = std::pair<const char*, RecordValue>;
 
-// The record of a run: the inputs and results by field name, in the order
-// given. A field the text has no label for is named by its table's meaning.
+// The record of a run: the inputs and results by field name, each group in
+// the order of the table, which is the order a reader meets the fields on
+// the page.
 CalcRecord BuildRecord(const RecordText& text, FieldTable table, std::span<const NamedValue> inputs,
                        std::span<const NamedValue> results, std::string note, bool stopped);
-
-// The label of a field; nullptr when the text has none.
-const RecordLabel* FindLabel(const RecordText& text, std::string_view name);
 
 // The three forms of a record, all UTF-8.
 std::string RecordPlainText(const CalcRecord& record);

@@ -6,11 +6,11 @@
 
 #include "text/number_text.h"
 
-namespace {
-constexpr auto F = FieldKind::Float;
-constexpr auto T = FieldKind::Text;
-constexpr auto R = FieldRole::Result;
+// The kinds and roles of the table rows below, by their own names.
+using enum FieldKind;
+using enum FieldRole;
 
+namespace {
 constexpr int kKindField = 1075;
 constexpr int kBaseQuantityField = 1068;
 constexpr int kBaseUnitField = 1069;
@@ -24,56 +24,63 @@ FieldTable UnitConverterFieldTable() {
     static const std::vector<Field> table = {
         {.id = 1029,
          .name = "kind",
-         .kind = T,
+         .kind = Text,
+         .label = "单位种类",
          .meaning = "unit kind",
          .startNote = "the kind that first occurs last in the catalogue"},
         {.id = 1073,
          .name = "value",
-         .kind = F,
+         .kind = Float,
+         .label = "换算前的值",
+         .symbol = "x1",
          .meaning = "value in the first unit",
          .startNote = "the first unit's factor (the base quantity when no unit is chosen)"},
         {.id = 1074,
          .name = "from",
-         .kind = T,
+         .kind = Text,
+         .label = "原单位",
          .meaning = "first unit",
          .startNote = "the kind's base unit"},
         {.id = 1028,
          .name = "to",
-         .kind = T,
+         .kind = Text,
+         .label = "目标单位",
          .meaning = "second unit",
          .startNote = "the kind's base unit"},
         {.id = 1067,
          .name = "converted",
-         .kind = F,
-         .role = FieldRole::Input,
+         .kind = Float,
+         .role = Input,
+         .label = "换算后的值",
+         .symbol = "x2",
          .meaning = "value in the second unit",
          .startNote = "the second unit's factor"},
         // The add row: one new line of the catalogue file.
         {.id = kKindField,
          .name = "new-kind",
-         .kind = T,
+         .kind = Text,
          .meaning = "kind of the new unit",
          .startNote = "the selected kind"},
         {.id = kBaseQuantityField,
          .name = "new-base-quantity",
-         .kind = T,
-         .role = R,
+         .kind = Text,
+         .role = Result,
          .meaning = "base quantity of the new line",
          .start = std::string("1")},
         {.id = kBaseUnitField,
          .name = "new-base-unit",
-         .kind = T,
-         .role = R,
+         .kind = Text,
+         .role = Result,
          .meaning = "base unit of the new line (typed only for a new kind)",
          .startNote = "the selected kind's base unit"},
         {.id = kQuantityField,
          .name = "new-quantity",
-         .kind = T,
+         .kind = Text,
          .meaning = "how many of the new unit make the base quantity",
          .start = std::string()},
         {.id = kUnitField,
          .name = "new-unit",
-         .kind = T,
+         .kind = Text,
          .meaning = "name of the new unit",
          .start = std::string()},
     };
@@ -104,13 +111,8 @@ std::optional<CheckBox> CheckNewUnit(const NewUnitLine& line) {
 const RecordText& ConversionRecordText() {
     static const RecordText text{
         .title = "单位换算",
-        .formulas =
-            {"x2=x1/K1*K2，K1、K2为单位库data.ini中一个基准量分别折合成原单位、目标单位的值"},
-        .labels = {{"kind", "单位种类", "", ""},
-                   {"value", "换算前的值", "x1", ""},
-                   {"from", "原单位", "", ""},
-                   {"to", "目标单位", "", ""},
-                   {"converted", "换算后的值", "x2", ""}}};
+        .formulas = {
+            "x2=x1/K1*K2，K1、K2为单位库data.ini中一个基准量分别折合成原单位、目标单位的值"}};
     return text;
 }
 

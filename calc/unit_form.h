@@ -11,7 +11,7 @@
 #include "calc/field_table.h"
 
 FieldTable UnitConverterFieldTable();
-// The title, formula and field labels of a conversion's record.
+// The title and formula of a conversion's record.
 const RecordText& ConversionRecordText();
 // The record of one conversion: value in unit `from` of the kind, shown as
 // `converted` in unit `to`; each value carries its unit, and the two factors

@@ -103,8 +103,7 @@ void CColorButton::PreSubclassWindow(const ControlTemplate& control) {
     if (control.id != -1)
         SetControlId(this, control.id);
     m_bToggle = control.kind == ControlKind::CheckBox;
-    m_bDefaultButton = (control.style & Style::DefaultButton) != 0;
-    setDefault(m_bDefaultButton);
+    setDefault((control.style & Style::DefaultButton) != 0);
     update();
 }
 

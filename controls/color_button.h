@@ -58,7 +58,6 @@ public:
     void SetChecked(bool checked, bool repaint = true);
     bool IsChecked() const { return m_bChecked; }
     bool IsToggle() const { return m_bToggle; }
-    bool IsDefaultButton() const { return m_bDefaultButton; }
 
     // Attaches pop-up menu resource menuId, whose chosen command is posted
     // to target once the menu has closed. Returns 0, or 1 (and holds no menu)
@@ -96,7 +95,6 @@ private:
     void Redraw(bool repaint);
 
     bool m_bHover = false;
-    bool m_bDefaultButton = false;
     bool m_bToggle = false;
     bool m_bFlatFocusRect = false;
     std::array<QColor, StateColorCount> m_colors;

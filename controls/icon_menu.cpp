@@ -90,21 +90,6 @@ void IconMenu::DestroyMenu() {
     menuId_ = 0;
 }
 
-QString IconMenu::Title() const {
-    return popup_ ? popup_->title() : QString();
-}
-
-std::vector<int> IconMenu::Commands() const {
-    std::vector<int> commands;
-    if (!popup_)
-        return commands;
-    for (const QAction* action : popup_->actions()) {
-        if (!action->isSeparator())
-            commands.push_back(action->data().toInt());
-    }
-    return commands;
-}
-
 int IconMenu::TrackPopup(const QPoint& topLeft) {
     if (!popup_)
         return 0;

@@ -40,9 +40,6 @@ public:
 
     bool IsLoaded() const { return popup_ != nullptr; }
     int MenuId() const { return menuId_; }
-    QString Title() const;
-    // The command ids of the entries, top to bottom.
-    std::vector<int> Commands() const;
     // The pop-up itself (nullptr when none is loaded), for drawing and tests.
     QMenu* Popup() const { return popup_.get(); }
 

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kBlinkTextMs = 1000;
-constexpr int kBlinkFillMs = 500;
 constexpr int kMaxGradientBands = 100;
 
 QColor SystemColor(QPalette::ColorRole role) {
@@ -93,9 +92,9 @@ CLinkLabel& CLinkLabel::SetFillColor(const QColor& color, const QColor& endColor
     m_crFill = color;
     m_crGradientEnd = endColor;
     m_bGradient = gradient;
-    m_hbrFill.reset();
+    m_fillColour.reset();
     if (!gradient)
-        m_hbrFill = color;
+        m_fillColour = color;
     Redraw();
     return *this;
 }
@@ -112,49 +111,6 @@ CLinkLabel& CLinkLabel::SetLabelText(const QString& text) {
     return *this;
 }
 
-CLinkLabel& CLinkLabel::SetBoldFace(bool on) {
-    m_font.setWeight(on ? QFont::Bold : QFont::Normal);
-    Redraw();
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::SetFaceName(const QString& name, int /*charset*/) {
-    m_font.setFamily(name);
-    Redraw();
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::SetUnderlined(bool on) {
-    m_font.setUnderline(on);
-    Redraw();
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::SetItalicFace(bool on) {
-    m_font.setItalic(on);
-    Redraw();
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::SetPointSize(int points) {
-    if (points > 0)
-        m_font.setPointSize(points);
-    Redraw();
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::SetStaticEdge(bool on) {
-    m_bStaticEdge = on;
-    UpdateFrame();
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::SetFrameBorder(bool on) {
-    m_bBorder = on;
-    UpdateFrame();
-    return *this;
-}
-
 CLinkLabel& CLinkLabel::SetSeeThrough(bool on) {
     m_bTransparent = on;
     // A see-through label leaves pixels unpainted, so Qt must paint the
@@ -165,26 +121,17 @@ CLinkLabel& CLinkLabel::SetSeeThrough(bool on) {
 }
 
 CLinkLabel& CLinkLabel::BlinkText(bool on) {
-    StartBlink(on, kBlinkTextMs, BlinkTextMode, true);
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::BlinkFill(bool on) {
-    StartBlink(on, kBlinkFillMs, BlinkFillMode, false);
-    return *this;
-}
-
-void CLinkLabel::StartBlink(bool on, int intervalMs, int mode, bool resetModeWhenOff) {
     if (m_bBlinkTimer)
         m_blinkTimer.stop();
     if (on) {
         m_bBlinkOn = false;
         m_bBlinkTimer = true;
-        m_blinkTimer.start(intervalMs);
-        m_nBlinkMode = mode;
-    } else if (resetModeWhenOff) {
+        m_blinkTimer.start(kBlinkTextMs);
+        m_nBlinkMode = BlinkTextMode;
+    } else {
         m_nBlinkMode = BlinkNone;
     }
+    return *this;
 }
 
 CLinkLabel& CLinkLabel::SetWebLink(bool on, bool notifyParent) {
@@ -201,11 +148,6 @@ CLinkLabel& CLinkLabel::SetMailtoLink(bool on, bool notifyParent) {
     return *this;
 }
 
-CLinkLabel& CLinkLabel::SetLinkTarget(const QString& target) {
-    m_strLinkTarget = target;
-    return *this;
-}
-
 CLinkLabel& CLinkLabel::SetHoverCursor(const QCursor& cursor) {
     m_hHoverCursor = cursor;
     setCursor(cursor);
@@ -219,21 +161,8 @@ CLinkLabel& CLinkLabel::SetEmbossed(bool on, int direction) {
     return *this;
 }
 
-CLinkLabel& CLinkLabel::SetAngle(int degrees, bool centred) {
-    m_nAngle = degrees;
-    m_bRotateCentred = centred;
-    Redraw();
-    return *this;
-}
-
 CLinkLabel& CLinkLabel::SetEmbossColor(const QColor& color) {
     m_crEmboss = color;
-    Redraw();
-    return *this;
-}
-
-CLinkLabel& CLinkLabel::SetLogFont(const QFont& font) {
-    m_font = font;
     Redraw();
     return *this;
 }
@@ -252,12 +181,6 @@ void CLinkLabel::UpdateMouseHandling() {
     // Like a plain static text, a label that does not report clicks lets
     // the mouse through to its parent.
     setAttribute(Qt::WA_TransparentForMouseEvents, (m_style & Style::Notify) == 0);
-}
-
-void CLinkLabel::UpdateFrame() {
-    const int margin = (m_bBorder ? 1 : 0) + (m_bStaticEdge ? 1 : 0);
-    setContentsMargins(margin, margin, margin, margin);
-    update();
 }
 
 void CLinkLabel::OnTimer() {
@@ -281,7 +204,7 @@ void CLinkLabel::Activate() {
     }
     if (m_nLinkMode == LinkWeb) {
         // The shell's result is not examined.
-        Services().OpenUrl(m_strLinkTarget.isEmpty() ? m_text : m_strLinkTarget);
+        Services().OpenUrl(m_text);
     } else if (m_nLinkMode == LinkMail) {
         Services().OpenUrl(QStringLiteral("mailto:") + m_text);
     }
@@ -344,45 +267,15 @@ void CLinkLabel::FillGradient(QPainter& painter, const QRect& rect) const {
     }
 }
 
-void CLinkLabel::DrawLabelText(QPainter& painter, const QRect& rect, int flags) {
-    if (m_nAngle == 0) {
-        painter.drawText(rect, flags, m_text);
-        return;
-    }
-    // Rotated text starts where the upright text would start.
-    const QRect upright = painter.boundingRect(rect, flags, m_text);
-    painter.save();
-    painter.translate(upright.topLeft());
-    painter.rotate(-m_nAngle);
-    painter.drawText(QRect(QPoint(0, 0), upright.size()),
-                     (flags & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft, m_text);
-    painter.restore();
-}
-
 void CLinkLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect outer = rect();
-    const QRect r = contentsRect();
-
-    if (m_bBorder) {
-        painter.setPen(SystemColor(QPalette::WindowText));
-        painter.drawRect(outer.adjusted(0, 0, -1, -1));
-    }
-    if (m_bStaticEdge) {
-        const QRect e = m_bBorder ? outer.adjusted(1, 1, -1, -1) : outer;
-        painter.setPen(SystemColor(QPalette::Dark));
-        painter.drawLine(e.topLeft(), e.topRight());
-        painter.drawLine(e.topLeft(), e.bottomLeft());
-        painter.setPen(SystemColor(QPalette::Light));
-        painter.drawLine(e.bottomLeft(), e.bottomRight());
-        painter.drawLine(e.topRight(), e.bottomRight());
-    }
+    const QRect r = rect();
 
     if (!m_bTransparent) {
         if (m_bGradient) {
             FillGradient(painter, r);
         } else {
-            painter.fillRect(r, m_hbrFill ? *m_hbrFill : m_crDefault);
+            painter.fillRect(r, m_fillColour ? *m_fillColour : m_crDefault);
         }
     }
 
@@ -390,24 +283,17 @@ void CLinkLabel::paintEvent(QPaintEvent*) {
     // vanishes, or turns black where there is no solid fill.
     QColor textColor = m_crText;
     if (m_nBlinkMode == BlinkTextMode && !m_bBlinkOn) {
-        textColor = m_hbrFill ? *m_hbrFill : QColor(Qt::black);
+        textColor = m_fillColour ? *m_fillColour : QColor(Qt::black);
     }
     painter.setClipRect(r);
     painter.setFont(m_font);
     painter.setPen(textColor);
 
-    if (m_bRotateCentred) {
-        // Baseline-left at the middle of the label.
-        painter.translate(r.left() + r.width() / 2, r.top() + r.height() / 2);
-        painter.rotate(-m_nAngle);
-        painter.drawText(QPoint(0, 0), m_text);
-        return;
-    }
     const int flags = TextFlags();
-    DrawLabelText(painter, r, flags);
+    painter.drawText(r, flags, m_text);
     if (m_bEmbossed) {
         const int offset = m_nEmbossDir == 0 ? -1 : 1;
         painter.setPen(m_crEmboss);
-        DrawLabelText(painter, r.translated(offset, offset), flags);
+        painter.drawText(r.translated(offset, offset), flags, m_text);
     }
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // A text label that paints itself: text and fill colours (or a two-colour
-// gradient), a font of its own, an embossed second copy of the text,
-// blinking, transparency over its parent, rotation, and a click that opens a
-// web address or a new mail (or tells the owning dialog instead).
+// gradient), an embossed second copy of the text, blinking text,
+// transparency over its parent, and a click that opens a web address or a
+// new mail (or tells the owning dialog instead).
 
 #include <QColor>
 #include <QCursor>
@@ -22,7 +22,7 @@ class CLinkLabel : public QWidget, public TemplateBound {
 
 public:
     enum LinkMode { LinkNone = 0, LinkWeb = 1, LinkMail = 2 };
-    enum BlinkMode { BlinkNone = 0, BlinkTextMode = 1, BlinkFillMode = 2 };
+    enum BlinkMode { BlinkNone = 0, BlinkTextMode = 1 };
 
     explicit CLinkLabel(QWidget* parent = nullptr);
     ~CLinkLabel() override;
@@ -39,36 +39,20 @@ public:
                              bool gradient = false);
     CLinkLabel& SetLabelColor(const QColor& color);
     CLinkLabel& SetLabelText(const QString& text);
-    CLinkLabel& SetBoldFace(bool on);
-    // The character set of the classic font description has no meaning for
-    // Qt, which picks glyphs by script; it is accepted and ignored.
-    CLinkLabel& SetFaceName(const QString& name, int charset = 0);
-    CLinkLabel& SetUnderlined(bool on);
-    CLinkLabel& SetItalicFace(bool on);
-    CLinkLabel& SetPointSize(int points);
-    CLinkLabel& SetStaticEdge(bool on);   // no repaint of the text
-    CLinkLabel& SetFrameBorder(bool on);  // no repaint of the text
     // Paints no background: the parent shows through.
     CLinkLabel& SetSeeThrough(bool on);
     // The text blinks on a 1000 ms timer of the label's own (no repaint).
     CLinkLabel& BlinkText(bool on);
-    // As BlinkText with a 500 ms period; switching it off only stops the
-    // timer (no repaint).
-    CLinkLabel& BlinkFill(bool on);
-    // A click opens the link target (or the label's text); with notifyParent
+    // A click opens the label's text as a web address; with notifyParent
     // the owning dialog is told instead (no repaint).
     CLinkLabel& SetWebLink(bool on, bool notifyParent = false);
     CLinkLabel& SetHoverCursor(const QCursor& cursor);  // no repaint
     // direction 0: the copy lies one pixel up and left; else down and right.
     CLinkLabel& SetEmbossed(bool on, int direction = 0);
-    // Degrees counter-clockwise; centred draws the text from the middle.
-    CLinkLabel& SetAngle(int degrees, bool centred = false);
     CLinkLabel& SetEmbossColor(const QColor& color);
-    CLinkLabel& SetLogFont(const QFont& font);
     // A click opens a new mail to the label's text (as "mailto:" + text);
     // with notifyParent the owning dialog is told instead (no repaint).
     CLinkLabel& SetMailtoLink(bool on, bool notifyParent = false);
-    CLinkLabel& SetLinkTarget(const QString& target);  // no repaint
 
     QString Text() const { return m_text; }
     // What a left click does: tells the parent, or opens the link.
@@ -97,17 +81,14 @@ protected:
 
 private:
     void Redraw();
-    void StartBlink(bool on, int intervalMs, int mode, bool resetModeWhenOff);
     void UpdateMouseHandling();
-    void UpdateFrame();
     int TextFlags() const;
-    void DrawLabelText(QPainter& painter, const QRect& rect, int flags);
     void FillGradient(QPainter& painter, const QRect& rect) const;
 
     QColor m_crText;
     QColor m_crEmboss{255, 255, 255};
-    QColor m_crDefault;               // the platform's button face
-    std::optional<QColor> m_hbrFill;  // the solid fill, when one is set
+    QColor m_crDefault;                  // the platform's button face
+    std::optional<QColor> m_fillColour;  // the solid fill, when one is set
     QFont m_font;
     bool m_bBlinkOn = false;
     bool m_bBlinkTimer = false;
@@ -115,19 +96,14 @@ private:
     bool m_bTransparent = false;
     bool m_bEmbossed = false;
     bool m_bNotifyParent = false;
-    bool m_bRotateCentred = false;
     int m_nBlinkMode = BlinkNone;
     std::optional<QCursor> m_hHoverCursor;
     int m_nEmbossDir = 0;
     bool m_bGradient = false;
     QColor m_crGradientEnd{0, 0, 0};
     QColor m_crFill{0, 0, 0};
-    QString m_strLinkTarget;
 
     QString m_text;
-    int m_nAngle = 0;                // degrees counter-clockwise
     unsigned m_style = Style::None;  // alignment and click flags of the template
-    bool m_bStaticEdge = false;
-    bool m_bBorder = false;
     QTimer m_blinkTimer;
 };

@@ -67,11 +67,6 @@ void CDataExchange::Fail(QWidget* control, bool wholeNumber) {
     failed_ = true;
 }
 
-void CWndRef::SetFocus() const {
-    if (widget_)
-        widget_->setFocus(Qt::OtherFocusReason);
-}
-
 int CWndRef::AddString(const QString& text) const {
     auto* combo = qobject_cast<QComboBox*>(widget_);
     if (!combo)

@@ -40,7 +40,6 @@ class CWndRef {
 public:
     QWidget* widget() const { return widget_; }
     void Attach(QWidget* widget) { widget_ = widget; }
-    void SetFocus() const;
     bool IsNull() const { return widget_ == nullptr; }
     // Adds an entry to a combo box's list: in order when its template keeps
     // the list sorted, else at the end. Returns the entry's index, -1 when

@@ -10,15 +10,7 @@
 // way a put-out does, outside an exchange, and the field's own text-changed
 // notification does not reach the window.
 
-#include <QString>
-
 class CDialog;
 
 bool ReadFieldQuietly(CDialog* dialog, int id, float& value);
-bool ReadFieldQuietly(CDialog* dialog, int id, double& value);
-bool ReadFieldQuietly(CDialog* dialog, int id, int& value);
-
 void WriteFieldQuietly(CDialog* dialog, int id, float value);
-void WriteFieldQuietly(CDialog* dialog, int id, double value);
-void WriteFieldQuietly(CDialog* dialog, int id, int value);
-void WriteFieldQuietly(CDialog* dialog, int id, const QString& value);

@@ -3,7 +3,6 @@
 
 #include <QContextMenuEvent>
 
-#include "calc/field_labels.h"
 #include "calc/noise_forms.h"
 #include "framework/data_exchange.h"
 #include "pages/page_colors.h"
@@ -25,14 +24,14 @@ void CCalcPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 CDialog::FieldName RecordNameOf(FieldTable table, int id) {
-    const RecordLabel* label = FieldRecordLabel(table, id);
-    if (!label)
+    const Field* field = FindField(table, id);
+    if (!field || !*field->label)
         return {};
     QStringList parts;
-    for (const char* part : {label->symbol, label->unit})
+    for (const char* part : {field->symbol, field->unit})
         if (*part)
             parts << QString::fromUtf8(part);
-    return {QString::fromUtf8(label->label), parts.join(QStringLiteral("，"))};
+    return {QString::fromUtf8(field->label), parts.join(QStringLiteral("，"))};
 }
 
 CDialog::FieldName CCalcPage::NameOfField(int id) const {

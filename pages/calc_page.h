@@ -17,9 +17,9 @@
 #include "framework/dialog.h"
 #include "pages/record_window.h"
 
-// The record label of the field `id` of `table` as a screen reader's name,
-// with its symbol and unit as description; an empty name when no
-// calculator labels it.
+// The label of the field `id` of `table` as a screen reader's name, with
+// its symbol and unit as description; an empty name when the table gives
+// it no label.
 CDialog::FieldName RecordNameOf(FieldTable table, int id);
 
 class CCalcPage : public CDialog, public CRecordWindow {
@@ -50,8 +50,7 @@ public:
     // members a failed take-in has already read.
     virtual std::vector<Binding> Bindings() = 0;
 
-    // A field is named by its calculators' record label, else as the
-    // window labels it.
+    // A field is named by its table's label, else as the window labels it.
     FieldName NameOfField(int id) const override;
 
     // The record of the page's last computation (its inputs, and its results

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "pages/page_registry.h"
 
+#include <iterator>
+
 #include "pages/flue_gas_page.h"
 #include "pages/indoor_noise_page.h"
 #include "pages/noise_index_page.h"
@@ -37,5 +39,15 @@ std::span<const PageRow> PageRegistry() {
         Row<CUnitConverterPage>(5, 1005),        // button "单位换算器"
         Row<COdourPage>(9, 32790),               // menu "恶臭气体散发速率"
     };
+    static_assert(std::size(rows) == kPageCount);
     return rows;
+}
+
+std::span<const NavigationMenu> NavigationMenus() {
+    static constexpr NavigationMenu menus[] = {
+        {1001, 150},  // "大气预测"
+        {1003, 149},  // "噪声预测"
+        {1007, 148},  // "附带小软件"
+    };
+    return menus;
 }

@@ -19,3 +19,17 @@ struct PageRow {
 
 // In the order the main window creates the pages.
 std::span<const PageRow> PageRegistry();
+// How many rows the registry has (checked where the rows are written), for
+// the main window's array of pages.
+inline constexpr int kPageCount = 9;
+
+// A navigation button of the main window that opens a pop-up menu, and the
+// menu resource it opens; the menus hold the page commands that are not
+// buttons of their own, and the side programs.
+struct NavigationMenu {
+    int button;
+    int menu;
+};
+
+// In the order of the buttons.
+std::span<const NavigationMenu> NavigationMenus();

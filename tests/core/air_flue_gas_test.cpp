@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "calc/air.h"
+#include "calc/air_forms.h"
 #include "text/number_text.h"
 
 using vek::text::FormatFloat;
@@ -51,7 +51,8 @@ const FlueGasCase kFlueGas[] = {
 
 TEST(FlueGas, WorkedExamplesAsShown) {
     for (const auto& c : kFlueGas) {
-        FlueGasInput in = DefaultFlueGasInput(c.fuel);
+        FlueGasPageInput in;  // the page's start-up inputs, the fuel chosen as on the page
+        ChooseFuel(in, static_cast<int>(c.fuel));
         in.annualUse = c.annualUse;
         if (c.sulphur == c.sulphur)
             in.sulphur = c.sulphur;
@@ -66,23 +67,14 @@ TEST(FlueGas, WorkedExamplesAsShown) {
 // A dust standard above the initial emission needs no reduction: 0, never a
 // negative amount.
 TEST(FlueGas, DustReductionIsNeverNegative) {
-    FlueGasInput in = DefaultFlueGasInput(FuelKind::Oil);
+    FlueGasInput in;
     in.annualUse = 1000;
     in.dustLimit = 200;
     EXPECT_EQ(Show(StoreFlueGasResult(ComputeFlueGas(FuelKind::Oil, in))),
               "1400 6 1.47059 428 105 7 2.8 0 0");
 }
 
-// Switching fuel puts the preset texts into the fields; they must read back as
-// the numbers the fuel's default input computes with.
-TEST(FlueGas, PresetTextsMatchDefaultInputs) {
-    for (FuelKind fuel : {FuelKind::Oil, FuelKind::Coal}) {
-        const FlueGasInput in = DefaultFlueGasInput(fuel);
-        const FuelPreset p = FuelPresetOf(fuel);
-        EXPECT_EQ(vek::text::ParseFloat(p.sulphur), in.sulphur);
-        EXPECT_EQ(vek::text::ParseFloat(p.so2Limit), in.so2Limit);
-        EXPECT_EQ(vek::text::ParseFloat(p.dustLimit), in.dustLimit);
-    }
+TEST(FlueGas, FuelIndices) {
     EXPECT_EQ(FuelKindFromIndex(1), FuelKind::Coal);
     EXPECT_FALSE(FuelKindFromIndex(-1).has_value());
 }

@@ -20,7 +20,7 @@
 
 #include "app/about_dlg.h"
 #include "app/main_dlg.h"
-#include "calc/field_labels.h"
+#include "calc/field_table.h"
 #include "controls/icon_menu.h"
 #include "pages/decibel_calc_dlg.h"
 #include "pages/lp1_dlg.h"
@@ -83,12 +83,11 @@ TEST(Accessibility, EveryControlHasANameThatIsNotItsValue) {
             if (!value.isEmpty()) {
                 EXPECT_NE(name, value);
             }
-            // A field a calculator labels is named by that label.
-            const RecordLabel* label = page && IsField(control)
-                                           ? FieldRecordLabel(page->Fields(), ControlId(control))
-                                           : nullptr;
-            if (label) {
-                EXPECT_EQ(name, QString::fromUtf8(label->label));
+            // A field its table labels is named by that label.
+            const Field* field =
+                page && IsField(control) ? FindField(page->Fields(), ControlId(control)) : nullptr;
+            if (field && *field->label) {
+                EXPECT_EQ(name, QString::fromUtf8(field->label));
             }
         }
     }

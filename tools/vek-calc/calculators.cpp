@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "calc/air_forms.h"
-#include "calc/noise_forms.h"
-#include "calc/water_form.h"
+#include <algorithm>
+
+#include "calc/calculator_registry.h"
 #include "tools/vek-calc/adapt.h"
 
 namespace vek::cli {
@@ -13,25 +13,19 @@ const Field& adapt::FieldOf(FieldTable table, const char* calculator, const char
 }
 
 std::span<const Calculator> Calculators() {
-    static const std::vector<Calculator> all = {
-        Adapt(SewageCalculator()),
-        Adapt(FlueGasCalculator()),
-        Adapt(ProtectionDistanceCalculator()),
-        Adapt(FugitiveEmissionCalculator()),
-        Adapt(SolventCalculator()),
-        Adapt(OdourCalculator()),
-        Adapt(DecibelSumCalculator()),
-        Adapt(DecibelDifferenceCalculator()),
-        Adapt(GreenLevelCalculator()),
-        Adapt(GreenDistanceCalculator()),
-        Adapt(Lp1Calculator()),
-        Adapt(StueberLevelCalculator()),
-        Adapt(StueberDistanceCalculator()),
-        Adapt(PathDifferenceCalculator()),
-        Adapt(LeqCalculator()),
-        Adapt(LdnCalculator()),
-        ConvertCalculator(),
-    };
+    static const std::vector<Calculator> all = [] {
+        std::vector<std::pair<int, Calculator>> listed;
+        ForEachCalculator([&](const auto& def, CalculatorPlace place) {
+            if constexpr (kIsConverter<decltype(def)>)
+                listed.emplace_back(place.listed, ConvertCalculator());
+            else
+                listed.emplace_back(place.listed, Adapt(def));
+        });
+        std::ranges::stable_sort(listed, {}, &std::pair<int, Calculator>::first);
+        std::vector<Calculator> calculators;
+        for (auto& [place, calculator] : listed) calculators.push_back(std::move(calculator));
+        return calculators;
+    }();
     return all;
 }
 

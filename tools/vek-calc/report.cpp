@@ -70,8 +70,8 @@ std::string InputsHelp(const Calculator& calculator) {
     for (const Field* input : calculator.inputs) {
         text += "  " + pad(input->name) + (input->id ? std::to_string(input->id) : "    -") + "  ";
         text += input->meaning;
-        if (*input->unit)
-            text += std::string(" [") + input->unit + "]";
+        if (const char* unit = input->helpUnit ? input->helpUnit : input->unit; *unit)
+            text += std::string(" [") + unit + "]";
         text += "; start-up: ";
         if (const auto* number = std::get_if<double>(&input->start))
             text += ShowValue(input->kind, *number);

@@ -110,19 +110,26 @@ int DeliverOutput(const std::string& text, std::FILE* out, std::FILE* err, int s
 
 namespace {
 
-int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
-    CLI::App app{kDescription, "vek-calc"};
-    app.require_subcommand(1, 1);
+// What the command line asks for besides the calculator.
+struct Options {
     bool ids = false;
     bool json = false;
     std::string record;     // the form of --record, "" when not asked for
     std::string catalogue;  // --catalogue, empty when not given
     std::string csv;        // many cases from a CSV file, one per row
     std::vector<std::string> assignments;
+
+    Keys keys() const { return ids ? Keys::Ids : Keys::Names; }
+    Form form() const { return json ? Form::Json : Form::Lines; }
+};
+
+// The options and one subcommand per calculator, each with its inputs' help.
+void DefineCommandLine(CLI::App& app, Options& options) {
+    app.require_subcommand(1, 1);
     const auto addOutputFlags = [&](CLI::App& to) {
-        to.add_flag("--ids", ids, "key the results by the page's control ids");
-        to.add_flag("--json", json, "print one JSON object of display texts");
-        to.add_flag("--record{text}", record,
+        to.add_flag("--ids", options.ids, "key the results by the page's control ids");
+        to.add_flag("--json", options.json, "print one JSON object of display texts");
+        to.add_flag("--record{text}", options.record,
                     "print the record of the computation in Chinese instead: formulas, "
                     "the inputs that take part, the values worked out (中间量) and the "
                     "results (--record=markdown or --record=html for a table)");
@@ -131,18 +138,61 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
     app.set_version_flag("-V,--version", "vek-calc " VEK_VERSION, "print the version and exit");
     for (const Calculator& calculator : Calculators()) {
         CLI::App* sub = app.add_subcommand(calculator.name, calculator.summary);
-        sub->add_option("inputs", assignments, "name=value or id=value, see below");
+        sub->add_option("inputs", options.assignments, "name=value or id=value, see below");
         addOutputFlags(*sub);
-        sub->add_option("--csv", csv, "one case per row of FILE (- for standard input)")
+        sub->add_option("--csv", options.csv, "one case per row of FILE (- for standard input)")
             ->type_name("FILE");
         if (calculator.name == std::string_view("convert"))
-            sub->add_option("--catalogue", catalogue,
+            sub->add_option("--catalogue", options.catalogue,
                             "unit catalogue file, only read (default: data.ini here, else "
                             "the user's catalogue of an installed vek)")
                 ->type_name("FILE");
         sub->footer(InputsHelp(calculator) + kFooterTail);
     }
+}
 
+// The rows of a CSV file, each a case of its own.
+int ComputeRows(const Calculator& calculator, const Options& options, std::FILE* out,
+                std::FILE* err) {
+    if (!options.record.empty())
+        return Refuse(err, std::string(calculator.name) +
+                               ": --record shows one computation, not the rows of --csv");
+    if (!options.assignments.empty())
+        return Refuse(err, std::string(calculator.name) +
+                               ": --csv takes every input from its columns, not '" +
+                               options.assignments.front() + "'");
+    return RunCsvCases(calculator, options.csv, options.keys(), options.form(),
+                       CatalogueContext(options.catalogue), out, err);
+}
+
+// One case from the command line's assignments, or the CSV file's rows.
+int Compute(const Calculator& calculator, const Options& options, std::FILE* out, std::FILE* err) {
+    const auto recordForm = ReadRecordForm(options.record);
+    if (!options.record.empty() && !recordForm)
+        return Refuse(err, "--record takes text, markdown or html, not '" + options.record + "'");
+    try {
+        if (!options.csv.empty())
+            return ComputeRows(calculator, options, out, err);
+        const Inputs inputs = ReadInputs(calculator, options.assignments);
+        Context context = CatalogueContext(options.catalogue);
+        context.record = !options.record.empty();
+        const Outcome outcome = calculator.compute(inputs, context);
+        const std::string text = outcome.record
+                                     ? RenderRecord(*outcome.record, *recordForm)
+                                     : Render(calculator, outcome, options.keys(), options.form());
+        return DeliverOutput(text, out, err, outcome.stopped ? kStopped : 0);
+    } catch (const UsageError& e) {
+        return Refuse(err, e.what());
+    } catch (const std::exception& e) {
+        std::fprintf(err, "vek-calc: internal error: %s\n", e.what());
+        return kInternal;
+    }
+}
+
+int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
+    CLI::App app{kDescription, "vek-calc"};
+    Options options;
+    DefineCommandLine(app, options);
     try {
         if (const char* option = UnknownOption(argc, argv))
             return Refuse(err, std::string("unknown option '") + option + "'");
@@ -160,39 +210,7 @@ int Run(int argc, char** argv, std::FILE* out, std::FILE* err) {
             return Refuse(err, "name a calculator (see vek-calc --help)");
         return Refuse(err, e.what());
     }
-
-    const Calculator& calculator = *FindCalculator(app.get_subcommands().front()->get_name());
-    const auto recordForm = ReadRecordForm(record);
-    if (!record.empty() && !recordForm)
-        return Refuse(err, "--record takes text, markdown or html, not '" + record + "'");
-    try {
-        if (!csv.empty()) {
-            if (!record.empty())
-                return Refuse(err, std::string(calculator.name) +
-                                       ": --record shows one computation, not the rows of --csv");
-            if (!assignments.empty())
-                return Refuse(err, std::string(calculator.name) +
-                                       ": --csv takes every input from its columns, not '" +
-                                       assignments.front() + "'");
-            return RunCsvCases(calculator, csv, ids ? Keys::Ids : Keys::Names,
-                               json ? Form::Json : Form::Lines, CatalogueContext(catalogue), out,
-                               err);
-        }
-        const Inputs inputs = ReadInputs(calculator, assignments);
-        Context context = CatalogueContext(catalogue);
-        context.record = !record.empty();
-        const Outcome outcome = calculator.compute(inputs, context);
-        const std::string text = outcome.record
-                                     ? RenderRecord(*outcome.record, *recordForm)
-                                     : Render(calculator, outcome, ids ? Keys::Ids : Keys::Names,
-                                              json ? Form::Json : Form::Lines);
-        return DeliverOutput(text, out, err, outcome.stopped ? kStopped : 0);
-    } catch (const UsageError& e) {
-        return Refuse(err, e.what());
-    } catch (const std::exception& e) {
-        std::fprintf(err, "vek-calc: internal error: %s\n", e.what());
-        return kInternal;
-    }
+    return Compute(*FindCalculator(app.get_subcommands().front()->get_name()), options, out, err);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "app/calc_app.h"
 #include "framework/dialog.h"
 #include "pages/calc_page.h"
+#include "pages/page_registry.h"
+#include "res/menus.h"
 #include "text/number_text.h"
 #include "tools/vek-drive/output.h"
 #include "tools/vek-drive/user_input.h"
@@ -27,30 +29,39 @@ constexpr int kDecibelTemplate = 145;
 constexpr int kUnitConverterTemplate = 146;
 
 // clang-format off
-// The kinds of action and how often each is chosen.
-enum Kind { kType, kClick, kDblClick, kChoose, kFocus, kKey, kKeypad, kPage, kMenuPick, kContext,
-            kTool, kClose, kAbout, kAddRow, kWheel };
-struct KindRow {
-    Kind kind;
-    const char* name;
-    int weight;
-};
-constexpr KindRow kKinds[] = {
-    {kType, "type", 26},      {kClick, "click", 18}, {kDblClick, "dblclick", 4},
-    {kChoose, "choose", 7},   {kFocus, "focus", 5},  {kKey, "key", 10},
-    {kKeypad, "keypad", 6},   {kPage, "page", 5},    {kMenuPick, "menu", 4},
-    {kContext, "context", 1}, {kTool, "tool", 4},    {kClose, "close", 4},
-    {kAbout, "about", 1},     {kAddRow, "add", 3},   {kWheel, "wheel", 2},
-};
-
 // The navigation buttons with a menu, and the commands of each menu.
 struct MenuRow {
     int button;
     std::vector<int> commands;
 };
-const std::vector<MenuRow> kMenus = {
-    {1001, {32786, 32788, 32787, 32790}}, {1003, {32771, 32772, 32782}}, {1007, {32791, 32792}}};
-const std::vector<int> kPageCommands = {1000, 1005, 32771, 32772, 32782, 32786, 32787, 32788, 32790};
+// clang-format on
+// Made on first use: the menu resources are tables of another file, whose
+// start-up may come after this one's.
+const std::vector<MenuRow>& Menus() {
+    static const std::vector<MenuRow> menus = [] {
+        std::vector<MenuRow> rows;
+        for (const NavigationMenu& navigation : NavigationMenus()) {
+            MenuRow row{navigation.button, {}};
+            if (const MenuResource* menu = FindMenuResource(navigation.menu))
+                for (const MenuItemResource& item : menu->items)
+                    row.commands.push_back(item.commandId);
+            rows.push_back(std::move(row));
+        }
+        return rows;
+    }();
+    return menus;
+}
+// In ascending order, so that a seed picks the same page as ever.
+const std::vector<int>& PageCommands() {
+    static const std::vector<int> commands = [] {
+        std::vector<int> all;
+        for (const PageRow& row : PageRegistry()) all.push_back(row.command);
+        std::ranges::sort(all);
+        return all;
+    }();
+    return commands;
+}
+// clang-format off
 // The tool windows: the page that opens each (its command) and its button.
 struct ToolRow {
     int pageCommand;
@@ -237,15 +248,28 @@ void Monkey::EmitWindow(const char* name) {
     Emit({Verb::Window, 0, false, 0, name});
 }
 
+// clang-format off
+const Monkey::Action Monkey::kActions[] = {
+    {"type", 26, &Monkey::ActType},       {"click", 18, &Monkey::ActClick},
+    {"dblclick", 4, &Monkey::ActDoubleClick}, {"choose", 7, &Monkey::ActChoose},
+    {"focus", 5, &Monkey::ActFocus},      {"key", 10, &Monkey::ActKey},
+    {"keypad", 6, &Monkey::ActKeypad},    {"page", 5, &Monkey::ActPage},
+    {"menu", 4, &Monkey::ActMenu},        {"context", 1, &Monkey::ActContext},
+    {"tool", 4, &Monkey::ActTool},        {"close", 4, &Monkey::ActClose},
+    {"about", 1, &Monkey::ActAbout},      {"add", 3, &Monkey::ActAddRow},
+    {"wheel", 2, &Monkey::ActWheel},
+};
+// clang-format on
+
 void Monkey::Generate() {
     int total = 0;
-    for (const KindRow& row : kKinds) total += row.weight;
+    for (const Action& action : kActions) total += action.weight;
     for (int attempt = 0; attempt < 100; ++attempt) {
         int roll = random_.Below(static_cast<std::size_t>(total));
-        const KindRow* chosen = kKinds;
+        const Action* chosen = kActions;
         while (roll >= chosen->weight) roll -= (chosen++)->weight;
         pending_.clear();
-        if (Act(chosen->kind)) {
+        if (Act(*chosen)) {
             ++kinds_[chosen->name];
             return;
         }
@@ -256,173 +280,204 @@ void Monkey::Generate() {
     ++kinds_["key"];
 }
 
-bool Monkey::Act(int kind) {
+// The window a control action works in is drawn before every action,
+// whether the action uses it or not, so that a seed always draws the same.
+bool Monkey::Act(const Action& action) {
     const char* name = kWindows[static_cast<std::size_t>(random_.Below(kWindows.size()))];
-    CDialog* window = Reachable(name);
-    auto onControl = [&](auto wanted, auto command) {
-        if (!window)
-            return false;
-        const std::vector<int> ids = ControlsOf(window, wanted);
-        if (ids.empty())
-            return false;
-        EmitWindow(name);
-        Emit(command(random_.Pick(ids)));
-        return true;
-    };
-    const bool mainReachable = Reachable("main") != nullptr;
-    switch (kind) {
-        case kType:
-            return onControl(
-                [](ControlKind, QWidget* c) { return EditPart(c) && !EditPart(c)->isReadOnly(); },
-                [&](int id) {
-                    return Command{Verb::Type, id, false, 0, NumberText(random_)};
-                });
-        case kClick:
-        case kDblClick: {
-            const bool buttonsOnly = random_.Percent(75);
-            return onControl(
-                [&](ControlKind k, QWidget* c) {
-                    const bool button = qobject_cast<QAbstractButton*>(c) != nullptr;
-                    return k != ControlKind::GroupBox && (button || !buttonsOnly) &&
-                           VisiblePointOf(c).has_value();
-                },
-                [&](int id) {
-                    return Command{kind == kClick ? Verb::Click : Verb::DblClick, id};
-                });
-        }
-        case kChoose:
-            return onControl(
-                [](ControlKind, QWidget* c) {
-                    auto* combo = qobject_cast<QComboBox*>(c);
-                    return combo && combo->count() > 0;
-                },
-                [&](int id) {
-                    auto* combo = qobject_cast<QComboBox*>(window->GetDlgItem(id));
-                    return Command{Verb::Choose, id, false, random_.Below(combo->count())};
-                });
-        case kFocus:
-            return onControl(
-                [](ControlKind, QWidget* c) { return c->focusPolicy() != Qt::NoFocus; },
-                [](int id) {
-                    return Command{Verb::Focus, id};
-                });
-        case kWheel:
-            return onControl(
-                [](ControlKind k, QWidget* c) {
-                    return (k == ControlKind::ComboBox || k == ControlKind::Edit) &&
-                           VisiblePointOf(c).has_value();
-                },
-                [&](int id) {
-                    const int notches = 1 + random_.Below(3);
-                    return Command{Verb::Wheel, id, false,
-                                   random_.Percent(50) ? notches : -notches};
-                });
-        case kKey: {
-            // Esc, and Enter typed anywhere but on a push button, end the
-            // main window at once; those keys go elsewhere only.
-            const std::string& key = random_.Pick(kKeys);
-            QWidget* focus = QApplication::focusWidget();
-            const bool inMain = !focus || HolderOf(focus) == RunningMainWindow();
-            if (inMain &&
-                (key == "Escape" || (key == "Enter" && !qobject_cast<QPushButton*>(focus))))
-                return false;
-            Emit({Verb::Key, 0, false, 0, key});
-            return true;
-        }
-        case kKeypad:
-            if (!Reachable("decibel"))
-                return false;
-            EmitWindow("decibel");
-            if (random_.Percent(30)) {
-                const std::vector<int> ids = ControlsOf(
-                    Reachable("decibel"),
-                    [](ControlKind, QWidget* c) { return c->focusPolicy() != Qt::NoFocus; });
-                if (!ids.empty())
-                    Emit({Verb::Focus, random_.Pick(ids)});
-            }
-            Emit({Verb::Key, 0, false, 0, random_.Pick(kKeypadKeys)});
-            return true;
-        case kPage:
-            if (!mainReachable)
-                return false;
-            Emit({Verb::Menu, random_.Pick(kPageCommands)});
-            return true;
-        case kMenuPick: {
-            if (!mainReachable)
-                return false;
-            const MenuRow& menu = random_.Pick(kMenus);
-            EmitWindow("main");
-            if (random_.Percent(10))
-                Emit({Verb::Pick, 0, true});
-            else
-                Emit({Verb::Pick, random_.Pick(menu.commands)});
-            Emit({Verb::Click, menu.button});
-            return true;
-        }
-        case kContext:
-            if (!mainReachable)
-                return false;
-            EmitWindow(random_.Percent(50) ? "main" : "page");
-            if (!Reachable(pending_.back().text.c_str()))
-                return false;
-            Emit({Verb::Context});
-            return true;
-        case kTool: {
-            if (!mainReachable)
-                return false;
-            const ToolRow& tool = random_.Pick(kTools);
-            Emit({Verb::Menu, tool.pageCommand});
-            EmitWindow("page");
-            Emit({Verb::Click, tool.button});
-            return true;
-        }
-        case kClose: {
-            static const char* const closable[] = {"decibel", "lp1", "path", "about"};
-            const char* which = closable[random_.Below(4)];
-            if (!Reachable(which))
-                return false;
-            EmitWindow(which);
-            Emit({Verb::Close});
-            return true;
-        }
-        case kAbout:
-            if (!mainReachable)
-                return false;
-            Emit({Verb::Menu, 1006});
-            return true;
-        case kAddRow: {
-            if (!mainReachable)
-                return false;
-            // A kind from the list, or a new one (which needs a base unit).
-            std::vector<std::string> kinds;
-            for (QWidget* widget : QApplication::allWidgets()) {
-                auto* page = dynamic_cast<CDialog*>(widget);
-                auto* list = page && page->Template().id == kUnitConverterTemplate
-                                 ? qobject_cast<QComboBox*>(page->GetDlgItem(1029))
-                                 : nullptr;
-                for (int i = 0; list && i < list->count(); ++i)
-                    kinds.push_back(list->itemText(i).toStdString());
-            }
-            const bool known = !kinds.empty() && random_.Percent(70);
-            const std::string kind =
-                known ? random_.Pick(kinds)
-                      : (random_.Percent(85) ? "类" + Digits(random_, 3) : NumberText(random_));
-            const std::string quantity =
-                random_.Percent(75) ? std::to_string(1 + random_.Below(5000)) : NumberText(random_);
-            const std::string unit =
-                random_.Percent(85) ? "u" + Digits(random_, 4) : random_.Pick(kOddTexts);
-            Emit({Verb::Menu, 1005});
-            EmitWindow("page");
-            Emit({Verb::Type, 1075, false, 0, kind});
-            Emit({Verb::Type, 1070, false, 0, quantity});
-            if (!known)
-                Emit({Verb::Type, 1069, false, 0, "b" + Digits(random_, 2)});
-            Emit({Verb::Type, 1071, false, 0, unit});
-            Emit({Verb::Click, 1072});
-            return true;
-        }
+    const Target target{name, Reachable(name), Reachable("main") != nullptr};
+    return (this->*action.act)(target);
+}
+
+template <class Wanted, class Make>
+bool Monkey::OnControl(const Target& target, Wanted wanted, Make command) {
+    if (!target.window)
+        return false;
+    const std::vector<int> ids = ControlsOf(target.window, wanted);
+    if (ids.empty())
+        return false;
+    EmitWindow(target.name);
+    Emit(command(random_.Pick(ids)));
+    return true;
+}
+
+bool Monkey::ActType(const Target& target) {
+    return OnControl(
+        target, [](ControlKind, QWidget* c) { return EditPart(c) && !EditPart(c)->isReadOnly(); },
+        [&](int id) {
+            return Command{Verb::Type, id, false, 0, NumberText(random_)};
+        });
+}
+
+bool Monkey::ClickOrDouble(const Target& target, Verb verb) {
+    const bool buttonsOnly = random_.Percent(75);
+    return OnControl(
+        target,
+        [&](ControlKind k, QWidget* c) {
+            const bool button = qobject_cast<QAbstractButton*>(c) != nullptr;
+            return k != ControlKind::GroupBox && (button || !buttonsOnly) &&
+                   VisiblePointOf(c).has_value();
+        },
+        [&](int id) {
+            return Command{verb, id};
+        });
+}
+
+bool Monkey::ActChoose(const Target& target) {
+    return OnControl(
+        target,
+        [](ControlKind, QWidget* c) {
+            auto* combo = qobject_cast<QComboBox*>(c);
+            return combo && combo->count() > 0;
+        },
+        [&](int id) {
+            auto* combo = qobject_cast<QComboBox*>(target.window->GetDlgItem(id));
+            return Command{Verb::Choose, id, false, random_.Below(combo->count())};
+        });
+}
+
+bool Monkey::ActFocus(const Target& target) {
+    return OnControl(
+        target, [](ControlKind, QWidget* c) { return c->focusPolicy() != Qt::NoFocus; },
+        [](int id) {
+            return Command{Verb::Focus, id};
+        });
+}
+
+bool Monkey::ActWheel(const Target& target) {
+    return OnControl(
+        target,
+        [](ControlKind k, QWidget* c) {
+            return (k == ControlKind::ComboBox || k == ControlKind::Edit) &&
+                   VisiblePointOf(c).has_value();
+        },
+        [&](int id) {
+            const int notches = 1 + random_.Below(3);
+            return Command{Verb::Wheel, id, false, random_.Percent(50) ? notches : -notches};
+        });
+}
+
+bool Monkey::ActKey(const Target& /*target*/) {
+    // Esc, and Enter typed anywhere but on a push button, end the
+    // main window at once; those keys go elsewhere only.
+    const std::string& key = random_.Pick(kKeys);
+    QWidget* focus = QApplication::focusWidget();
+    const bool inMain = !focus || HolderOf(focus) == RunningMainWindow();
+    if (inMain && (key == "Escape" || (key == "Enter" && !qobject_cast<QPushButton*>(focus))))
+        return false;
+    Emit({Verb::Key, 0, false, 0, key});
+    return true;
+}
+
+bool Monkey::ActKeypad(const Target& /*target*/) {
+    if (!Reachable("decibel"))
+        return false;
+    EmitWindow("decibel");
+    if (random_.Percent(30)) {
+        const std::vector<int> ids = ControlsOf(Reachable("decibel"), [](ControlKind, QWidget* c) {
+            return c->focusPolicy() != Qt::NoFocus;
+        });
+        if (!ids.empty())
+            Emit({Verb::Focus, random_.Pick(ids)});
     }
-    return false;
+    Emit({Verb::Key, 0, false, 0, random_.Pick(kKeypadKeys)});
+    return true;
+}
+
+bool Monkey::ActPage(const Target& target) {
+    if (!target.mainReachable)
+        return false;
+    Emit({Verb::Menu, random_.Pick(PageCommands())});
+    return true;
+}
+
+bool Monkey::ActMenu(const Target& target) {
+    if (!target.mainReachable)
+        return false;
+    const MenuRow& menu = random_.Pick(Menus());
+    EmitWindow("main");
+    if (random_.Percent(10))
+        Emit({Verb::Pick, 0, true});
+    else
+        Emit({Verb::Pick, random_.Pick(menu.commands)});
+    Emit({Verb::Click, menu.button});
+    return true;
+}
+
+bool Monkey::ActContext(const Target& target) {
+    if (!target.mainReachable)
+        return false;
+    EmitWindow(random_.Percent(50) ? "main" : "page");
+    if (!Reachable(pending_.back().text.c_str()))
+        return false;
+    Emit({Verb::Context});
+    return true;
+}
+
+bool Monkey::ActTool(const Target& target) {
+    if (!target.mainReachable)
+        return false;
+    const ToolRow& tool = random_.Pick(kTools);
+    Emit({Verb::Menu, tool.pageCommand});
+    EmitWindow("page");
+    Emit({Verb::Click, tool.button});
+    return true;
+}
+
+bool Monkey::ActClose(const Target& /*target*/) {
+    static const char* const closable[] = {"decibel", "lp1", "path", "about"};
+    const char* which = closable[random_.Below(4)];
+    if (!Reachable(which))
+        return false;
+    EmitWindow(which);
+    Emit({Verb::Close});
+    return true;
+}
+
+bool Monkey::ActAbout(const Target& target) {
+    if (!target.mainReachable)
+        return false;
+    Emit({Verb::Menu, 1006});
+    return true;
+}
+
+bool Monkey::ActAddRow(const Target& target) {
+    if (!target.mainReachable)
+        return false;
+    // A kind from the list, or a new one (which needs a base unit).
+    std::vector<std::string> kinds;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* page = dynamic_cast<CDialog*>(widget);
+        auto* list = page && page->Template().id == kUnitConverterTemplate
+                         ? qobject_cast<QComboBox*>(page->GetDlgItem(1029))
+                         : nullptr;
+        for (int i = 0; list && i < list->count(); ++i)
+            kinds.push_back(list->itemText(i).toStdString());
+    }
+    const bool known = !kinds.empty() && random_.Percent(70);
+    const std::string kind =
+        known ? random_.Pick(kinds)
+              : (random_.Percent(85) ? "类" + Digits(random_, 3) : NumberText(random_));
+    const std::string quantity =
+        random_.Percent(75) ? std::to_string(1 + random_.Below(5000)) : NumberText(random_);
+    const std::string unit =
+        random_.Percent(85) ? "u" + Digits(random_, 4) : random_.Pick(kOddTexts);
+    Emit({Verb::Menu, 1005});
+    EmitWindow("page");
+    Emit({Verb::Type, 1075, false, 0, kind});
+    Emit({Verb::Type, 1070, false, 0, quantity});
+    if (!known)
+        Emit({Verb::Type, 1069, false, 0, "b" + Digits(random_, 2)});
+    Emit({Verb::Type, 1071, false, 0, unit});
+    Emit({Verb::Click, 1072});
+    return true;
+}
+
+bool Monkey::ActClick(const Target& target) {
+    return ClickOrDouble(target, Verb::Click);
+}
+
+bool Monkey::ActDoubleClick(const Target& target) {
+    return ClickOrDouble(target, Verb::DblClick);
 }
 
 std::vector<Monkey::Field> Monkey::NumberFields() const {

@@ -78,8 +78,41 @@ private:
         bool integer = false;
         QString text;
     };
+    // The window a control action works in, drawn before each action.
+    struct Target {
+        const char* name;
+        CDialog* window;  // nullptr when it cannot be reached now
+        bool mainReachable;
+    };
+    // One kind of action: its name in the summary, how often it is chosen,
+    // and what it does (false when it cannot be done now).
+    struct Action {
+        const char* name;
+        int weight;
+        bool (Monkey::*act)(const Target& target);
+    };
+    static const Action kActions[];
+
     void Generate();
-    bool Act(int kind);
+    bool Act(const Action& action);
+    template <class Wanted, class Make>
+    bool OnControl(const Target& target, Wanted wanted, Make command);
+    bool ActType(const Target& target);
+    bool ActClick(const Target& target);
+    bool ActDoubleClick(const Target& target);
+    bool ClickOrDouble(const Target& target, Verb verb);
+    bool ActChoose(const Target& target);
+    bool ActFocus(const Target& target);
+    bool ActWheel(const Target& target);
+    bool ActKey(const Target& target);
+    bool ActKeypad(const Target& target);
+    bool ActPage(const Target& target);
+    bool ActMenu(const Target& target);
+    bool ActContext(const Target& target);
+    bool ActTool(const Target& target);
+    bool ActClose(const Target& target);
+    bool ActAbout(const Target& target);
+    bool ActAddRow(const Target& target);
     void Emit(Command command);
     void EmitWindow(const char* name);
     std::vector<Field> NumberFields() const;

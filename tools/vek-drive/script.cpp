@@ -130,123 +130,188 @@ std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
+// No argument.
+std::string ReadNothing(const VerbInfo& info, bool hasArgs, std::string_view /*args*/,
+                        Command& /*command*/) {
+    const std::string name(info.name);
+    if (hasArgs)
+        return name + " takes no argument";
+    return {};
+}
+
+// A control or command id, or "none" where the verb takes it.
+std::string ReadId(const VerbInfo& info, bool hasArgs, std::string_view args, Command& command) {
+    const std::string name(info.name);
+    if (!hasArgs)
+        return name + " needs an id";
+    if (info.shape == Shape::IdOrNone && args == "none") {
+        command.none = true;
+        return {};
+    }
+    const auto id = ReadCount(args);
+    if (!id)
+        return info.verb == Verb::Menu || info.verb == Verb::Pick
+                   ? name + " needs a command id, not " + Quoted(args)
+                   : name + " needs a control id, not " + Quoted(args);
+    command.id = *id;
+    if (info.verb == Verb::Menu && !IsNavigationCommand(*id))
+        return "menu takes 1000, 1005, 1006 or 32771 to 32792, not " + Quoted(args);
+    return {};
+}
+
+// The control id before the first blank of `args` into `command`, and what
+// follows the blank; the reason when there is no id.
+std::string ReadLeadingId(const VerbInfo& info, bool hasArgs, std::string_view args,
+                          Command& command, std::string_view& rest, bool& hasRest) {
+    std::string_view head;
+    SplitFirst(args, head, rest, hasRest);
+    const auto id = ReadCount(head);
+    if (!hasArgs || !id)
+        return std::string(info.name) + " needs a control id, not " + Quoted(head);
+    command.id = *id;
+    return {};
+}
+
+// A control id and notches of the mouse wheel.
+std::string ReadIdNotches(const VerbInfo& info, bool hasArgs, std::string_view args,
+                          Command& command) {
+    const std::string name(info.name);
+    std::string_view rest;
+    bool hasRest = false;
+    if (std::string refused = ReadLeadingId(info, hasArgs, args, command, rest, hasRest);
+        !refused.empty())
+        return refused;
+    // Away from the user (up) is positive, towards the user negative.
+    const bool down = !rest.empty() && rest.front() == '-';
+    const auto notches = ReadCount(down ? rest.substr(1) : rest);
+    if (!hasRest || !notches || *notches == 0 || *notches > kMostNotches)
+        return name + " needs notches from -100 to 100 other than 0, not " + Quoted(rest);
+    command.number = down ? -*notches : *notches;
+    return {};
+}
+
+// A control id, then a text or an item number.
+std::string ReadIdThenTextOrNumber(const VerbInfo& info, bool hasArgs, std::string_view args,
+                                   Command& command) {
+    const std::string name(info.name);
+    std::string_view rest;
+    bool hasRest = false;
+    if (std::string refused = ReadLeadingId(info, hasArgs, args, command, rest, hasRest);
+        !refused.empty())
+        return refused;
+    if (info.shape == Shape::IdText) {
+        command.text = std::string(rest);
+        return {};
+    }
+    const auto index = ReadCount(rest);
+    if (!hasRest || !index)
+        return name + " needs an item number, not " + Quoted(rest);
+    command.number = *index;
+    return {};
+}
+
+// A key name or one printable character.
+std::string ReadKeyName(const VerbInfo& /*info*/, bool hasArgs, std::string_view args,
+                        Command& command) {
+    if (!hasArgs || !(IsNamedKey(args) || IsOnePrintableCharacter(args)))
+        return "unknown key " + Quoted(args);
+    command.text = std::string(args);
+    return {};
+}
+
+// The name of a window.
+std::string ReadWindowName(const VerbInfo& /*info*/, bool /*hasArgs*/, std::string_view args,
+                           Command& command) {
+    for (std::string_view window : kWindowNames) {
+        if (args == window) {
+            command.text = std::string(args);
+            return {};
+        }
+    }
+    return "unknown window " + Quoted(args);
+}
+
+// Milliseconds to wait.
+std::string ReadMillis(const VerbInfo& /*info*/, bool hasArgs, std::string_view args,
+                       Command& command) {
+    const auto ms = ReadCount(args);
+    if (!hasArgs || !ms || *ms > kLongestWait)
+        return "wait needs milliseconds from 0 to 600000, not " + Quoted(args);
+    command.number = *ms;
+    return {};
+}
+
+// A file name.
+std::string ReadFileName(const VerbInfo& info, bool /*hasArgs*/, std::string_view args,
+                         Command& command) {
+    const std::string name(info.name);
+    if (args.empty())
+        return name + " needs a file name";
+    command.text = std::string(args);
+    return {};
+}
+
+// A control id, "window" or "all".
+std::string ReadIdOrWhole(const VerbInfo& info, bool hasArgs, std::string_view args,
+                          Command& command) {
+    const std::string name(info.name);
+    if (args == "window" || args == "all") {
+        command.text = std::string(args);
+        return {};
+    }
+    const auto id = ReadCount(args);
+    if (!hasArgs || !id)
+        return name + " needs a control id, window or all, not " + Quoted(args);
+    command.id = *id;
+    return {};
+}
+
+// A number of actions and a start number.
+std::string ReadCountStart(const VerbInfo& /*info*/, bool hasArgs, std::string_view args,
+                           Command& command) {
+    std::string_view head, rest;
+    bool hasRest = false;
+    SplitFirst(args, head, rest, hasRest);
+    const auto count = ReadCount(head);
+    std::uint32_t randomStart = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), randomStart);
+    const bool startRead = !rest.empty() && rest.front() != '-' && rest.front() != '+' &&
+                           error == std::errc() && end == rest.data() + rest.size();
+    if (!hasArgs || !count || !hasRest || !startRead)
+        return "monkey needs a number of actions and a start number from 0 to 4294967295, "
+               "not " +
+               Quoted(args);
+    command.number = *count;
+    command.randomStart = randomStart;
+    return {};
+}
+
 // Fills `command` from the arguments; returns the reason when they do not fit.
 std::string ReadArguments(const VerbInfo& info, bool hasArgs, std::string_view args,
                           Command& command) {
-    const std::string name(info.name);
-    auto needsId = [&] { return name + " needs a control id, not " + Quoted(args); };
     switch (info.shape) {
         case Shape::Nothing:
-            if (hasArgs)
-                return name + " takes no argument";
-            return {};
+            return ReadNothing(info, hasArgs, args, command);
         case Shape::Id:
-        case Shape::IdOrNone: {
-            if (!hasArgs)
-                return name + " needs an id";
-            if (info.shape == Shape::IdOrNone && args == "none") {
-                command.none = true;
-                return {};
-            }
-            const auto id = ReadCount(args);
-            if (!id)
-                return info.verb == Verb::Menu || info.verb == Verb::Pick
-                           ? name + " needs a command id, not " + Quoted(args)
-                           : needsId();
-            command.id = *id;
-            if (info.verb == Verb::Menu && !IsNavigationCommand(*id))
-                return "menu takes 1000, 1005, 1006 or 32771 to 32792, not " + Quoted(args);
-            return {};
-        }
-        case Shape::IdNotches: {
-            std::string_view head, rest;
-            bool hasRest = false;
-            SplitFirst(args, head, rest, hasRest);
-            const auto id = ReadCount(head);
-            if (!hasArgs || !id)
-                return name + " needs a control id, not " + Quoted(head);
-            command.id = *id;
-            // Away from the user (up) is positive, towards the user negative.
-            const bool down = !rest.empty() && rest.front() == '-';
-            const auto notches = ReadCount(down ? rest.substr(1) : rest);
-            if (!hasRest || !notches || *notches == 0 || *notches > kMostNotches)
-                return name + " needs notches from -100 to 100 other than 0, not " + Quoted(rest);
-            command.number = down ? -*notches : *notches;
-            return {};
-        }
+        case Shape::IdOrNone:
+            return ReadId(info, hasArgs, args, command);
+        case Shape::IdNotches:
+            return ReadIdNotches(info, hasArgs, args, command);
         case Shape::IdText:
-        case Shape::IdNumber: {
-            std::string_view head, rest;
-            bool hasRest = false;
-            SplitFirst(args, head, rest, hasRest);
-            const auto id = ReadCount(head);
-            if (!hasArgs || !id)
-                return name + " needs a control id, not " + Quoted(head);
-            command.id = *id;
-            if (info.shape == Shape::IdText) {
-                command.text = std::string(rest);
-                return {};
-            }
-            const auto index = ReadCount(rest);
-            if (!hasRest || !index)
-                return name + " needs an item number, not " + Quoted(rest);
-            command.number = *index;
-            return {};
-        }
+        case Shape::IdNumber:
+            return ReadIdThenTextOrNumber(info, hasArgs, args, command);
         case Shape::KeyName:
-            if (!hasArgs || !(IsNamedKey(args) || IsOnePrintableCharacter(args)))
-                return "unknown key " + Quoted(args);
-            command.text = std::string(args);
-            return {};
+            return ReadKeyName(info, hasArgs, args, command);
         case Shape::WindowName:
-            for (std::string_view window : kWindowNames) {
-                if (args == window) {
-                    command.text = std::string(args);
-                    return {};
-                }
-            }
-            return "unknown window " + Quoted(args);
-        case Shape::Millis: {
-            const auto ms = ReadCount(args);
-            if (!hasArgs || !ms || *ms > kLongestWait)
-                return "wait needs milliseconds from 0 to 600000, not " + Quoted(args);
-            command.number = *ms;
-            return {};
-        }
+            return ReadWindowName(info, hasArgs, args, command);
+        case Shape::Millis:
+            return ReadMillis(info, hasArgs, args, command);
         case Shape::FileName:
-            if (args.empty())
-                return name + " needs a file name";
-            command.text = std::string(args);
-            return {};
-        case Shape::IdOrWhole: {
-            if (args == "window" || args == "all") {
-                command.text = std::string(args);
-                return {};
-            }
-            const auto id = ReadCount(args);
-            if (!hasArgs || !id)
-                return name + " needs a control id, window or all, not " + Quoted(args);
-            command.id = *id;
-            return {};
-        }
-        case Shape::CountStart: {
-            std::string_view head, rest;
-            bool hasRest = false;
-            SplitFirst(args, head, rest, hasRest);
-            const auto count = ReadCount(head);
-            std::uint32_t randomStart = 0;
-            const auto [end, error] =
-                std::from_chars(rest.data(), rest.data() + rest.size(), randomStart);
-            const bool startRead = !rest.empty() && rest.front() != '-' && rest.front() != '+' &&
-                                   error == std::errc() && end == rest.data() + rest.size();
-            if (!hasArgs || !count || !hasRest || !startRead)
-                return "monkey needs a number of actions and a start number from 0 to 4294967295, "
-                       "not " +
-                       Quoted(args);
-            command.number = *count;
-            command.randomStart = randomStart;
-            return {};
-        }
+            return ReadFileName(info, hasArgs, args, command);
+        case Shape::IdOrWhole:
+            return ReadIdOrWhole(info, hasArgs, args, command);
+        case Shape::CountStart:
+            return ReadCountStart(info, hasArgs, args, command);
     }
     return "cannot read the arguments";
 }
