@@ -52,7 +52,7 @@ const LeqCase kLeq[] = {
     {"missing_interval_is_0", "70,65,60", "20,30", false, 3, "67.71dBA", "70,65,60", "20,30,"},
     {"extra_intervals_dropped", "70,65", "20,30,40,50", false, 2, "67.71dBA", "70,65", "20,30"},
     {"separators_rewritten", "70 65;60", "20,30,40", false, 3, "65.71dBA", "70,65,60", "20,30,40"},
-    {"70_5_is_one_level", "70.5,60", "20,30,40", false, 2, "67.07dBA", "70.5,60", "20,30"},
+    {"decimal_level_at_the_end", "70,65.5", "1,1", false, 2, "68.31dBA", "70,65.5", "1,1"},
     {"hidden_intervals_to_n_items", "70,65,60", "20", true, 3, "66.74dBA", "70,65,60", "20,,"},
     {"no_level", "dB", "20,30", false, 0, "无法计算", "", ""},
     {"zero_total_time", "70,65", "0,0", false, 2, "无法计算", "70,65", "0,0"},

@@ -249,6 +249,8 @@ TEST_F(CatalogueFile, AppendedNamesComeBackByteExact) {
          "[\x95\x32\x82\x36][1][b]=[2][\x94\x39\xFC\x36]\r\n"},
         {"missing_final_break_added_first", "[a][1][b]=[2][c]", "a", "d",
          "\r\n[a][1][b]=[2][d]\r\n"},
+        {"utf8_missing_final_break_added_first", "[长度][1][米]=[100][厘米]", "长度", "毫米",
+         "\r\n[长度][1][b]=[2][毫米]\r\n"},
         {"bom_only_file_utf8_no_break", "\xEF\xBB\xBF", "长度", "𠀀", "[长度][1][b]=[2][𠀀]\r\n"},
         {"ascii_file_takes_utf8", "[area]\r\n", "area", "亩", "[area][1][b]=[2][亩]\r\n"},
         {"gbk_file_keeps_gbk", "[" + kLengthGbk + "]\n", "area", "亩",
