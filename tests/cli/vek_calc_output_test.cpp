@@ -72,23 +72,14 @@ TEST(VekCalcOutput, FailedWritesAreErrors) {
     EXPECT_EQ(ok.err, "");
 }
 
+// A pipe as the catalogue would be read forever (the other kinds of file
+// that are no regular file: unit_catalogue_test.cpp).
 TEST(VekCalcOutput, CatalogueMustBeARegularFile) {
     const fs::path dir = FreshTestDirectory();
-    fs::create_directory(dir / "folder");
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0666), 0);
-    const struct {
-        std::string file;
-        std::string message;
-    } cases[] = {
-        {"/dev/zero", "无法打开 /dev/zero：不是普通文件"},
-        {"pipe", "无法打开 pipe：不是普通文件"},
-        {"folder", "无法打开 folder：是一个文件夹"},
-    };
-    for (const auto& c : cases) {
-        const CalcRun run = RunVekCalc({"convert", "--catalogue", c.file}, dir);
-        ExpectRefused(run);
-        EXPECT_EQ(run.err, "vek-calc: convert: " + c.message + "\n") << c.file;
-    }
+    const CalcRun run = RunVekCalc({"convert", "--catalogue", "pipe"}, dir);
+    ExpectRefused(run);
+    EXPECT_EQ(run.err, "vek-calc: convert: 无法打开 pipe：不是普通文件\n");
 }
 
 }  // namespace

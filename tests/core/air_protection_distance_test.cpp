@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/air.h"
+#include "calc/air_forms.h"
 #include "text/number_text.h"
 
 using vek::text::FormatDouble;
@@ -148,6 +148,21 @@ const double kGrades[][2] = {{0, 50},        {50, 50},
 
 TEST(ProtectionDistance, Grades) {
     for (const auto& g : kGrades) EXPECT_EQ(GradeProtectionDistance(g[0]), g[1]) << g[0];
+}
+
+// The pollutant list with the standard limit each choice fills in (mg/m^3).
+TEST(ProtectionDistance, PollutantChoiceFillsItsLimit) {
+    std::string shown;
+    for (std::size_t i = 0; i < PollutantLimits().size(); ++i) {
+        ProtectionPageInput in;
+        ChoosePollutant(in, static_cast<int>(i));
+        shown +=
+            std::string(i ? " " : "") + PollutantLimits()[i].name + ":" + FormatDouble(in.limit);
+    }
+    EXPECT_EQ(shown,
+              "苯:2.4 二甲苯:0.3 甲苯:0.6 丙酮:0.8 氟化物:0.02 氯化氢:0.05 苯乙烯:0.01 乙醛:0.01 "
+              "丙烯腈:0.05 丙烯醛:0.1 甲醛:0.05 硫化氢:0.01 硫酸:0.3 氯丁二烯:0.1 飘尘:0.5 "
+              "异丙醇:0.6 乙酸丁酯:0.1 DMF:0.03 辛醇:0.15 醋酸乙酯:0.1 丁酮:0.4 苯并芘:0.01");
 }
 
 }  // namespace

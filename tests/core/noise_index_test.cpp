@@ -51,7 +51,6 @@ const LeqCase kLeq[] = {
     {"equal_interval", "70,65,60", "20,30,40", true, 3, "66.74dBA", "70,65,60", "20,30,40"},
     {"missing_interval_is_0", "70,65,60", "20,30", false, 3, "67.71dBA", "70,65,60", "20,30,"},
     {"extra_intervals_dropped", "70,65", "20,30,40,50", false, 2, "67.71dBA", "70,65", "20,30"},
-    {"separators_rewritten", "70 65;60", "20,30,40", false, 3, "65.71dBA", "70,65,60", "20,30,40"},
     {"decimal_level_at_the_end", "70,65.5", "1,1", false, 2, "68.31dBA", "70,65.5", "1,1"},
     {"hidden_intervals_to_n_items", "70,65,60", "20", true, 3, "66.74dBA", "70,65,60", "20,,"},
     {"no_level", "dB", "20,30", false, 0, "无法计算", "", ""},

@@ -53,9 +53,9 @@ TEST(NumberDisplay, WholeNumbers) {
     EXPECT_EQ(FormatInt(2147483647), "2147483647");
 }
 
-const char* const kRefused[] = {"12abc",    "-0",   ".0",   "+0",  "",      "   ",
-                                "infinity", "0x1A", "-nan", "INF", "1e",    "1,5",
-                                "--1",      "1 2",  "e5",   ".",   "1e-400"};
+const char* const kRefused[] = {"12abc",    "-0",   ".0",   "+0",  "",       "   ",
+                                "infinity", "0x1A", "-nan", "INF", "1e",     "1,5",
+                                "--1",      "1 2",  "e5",   ".",   "1e-400", "１０"};
 
 TEST(NumberParsing, RefusedTexts) {
     for (const char* text : kRefused) {
@@ -80,16 +80,6 @@ TEST(NumberParsing, AcceptedTexts) {
         ASSERT_TRUE(v.has_value()) << '"' << c.text << '"';
         EXPECT_EQ(*v, c.value) << '"' << c.text << '"';
     }
-}
-
-TEST(NumberParsing, NonFiniteTextsRoundTrip) {
-    for (double v :
-         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
-        EXPECT_EQ(*ParseDouble(FormatDouble(v)), v);
-        EXPECT_EQ(*ParseFloat(FormatFloat(static_cast<float>(v))), static_cast<float>(v));
-    }
-    EXPECT_TRUE(std::isnan(*ParseDouble(FormatDouble(std::nan("")))));
-    EXPECT_TRUE(std::isnan(*ParseFloat(" nan ")));
 }
 
 TEST(NumberParsing, OverflowBecomesInfinityAndFloatFieldRounds) {
@@ -133,12 +123,14 @@ TEST(NumberParsing, ExponentsOfAnySizeReadAsStrtod) {
 }
 
 TEST(NumberParsing, EveryShownNumberReadsBack) {
-    for (float v : {1234567.f, 0.1f, 1e-5f, 6.66655f, -3.5e-20f, 3.4e38f}) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    for (float v : {1234567.f, 0.1f, 1e-5f, 6.66655f, -3.5e-20f, 3.4e38f, float(inf), float(-inf),
+                    std::nanf("")}) {
         const auto back = ParseFloat(FormatFloat(v));
         ASSERT_TRUE(back.has_value()) << FormatFloat(v);
         EXPECT_EQ(FormatFloat(*back), FormatFloat(v));
     }
-    for (double v : {1.0 / 3, 2.0 / 3, 1e-300, -12345.678901234567}) {
+    for (double v : {1.0 / 3, 2.0 / 3, 1e-300, -12345.678901234567, inf, -inf, std::nan("")}) {
         const auto back = ParseDouble(FormatDouble(v));
         ASSERT_TRUE(back.has_value());
         EXPECT_EQ(FormatDouble(*back), FormatDouble(v));
