@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// data.ini: its lines and encodings, the file on disk with its lock, its
+// errors in Chinese, other programs changing it while vek holds it, and the
+// writing process killed at any moment.
 #include "units/unit_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -6,12 +9,16 @@
 #if defined(_WIN32)
 #include <process.h>
 #else
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
 #include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
@@ -20,8 +27,13 @@
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "units/catalogue_format.h"
+#include "units/file_error_text.h"
 #include "units/platform_file.h"
 #include "units/utf8.h"
 
@@ -52,6 +64,12 @@ std::vector<UnitEntry> EntriesOf(const UnitCatalogue& c) {
     std::vector<UnitEntry> entries;
     for (std::size_t i = 0; i < c.EntryCount(); ++i) entries.push_back(c.Entry(i));
     return entries;
+}
+
+std::string UnitsOf(const UnitCatalogue& c) {
+    std::string units;
+    for (std::size_t i = 0; i < c.EntryCount(); ++i) units += c.Entry(i).unit + ",";
+    return units;
 }
 
 // --- One line, five fields -------------------------------------------------
@@ -151,6 +169,36 @@ TEST(UnitCatalogueFileText, InvalidBytesAndBracketTrailBytes) {
               std::vector{Entry("乕乚", 1, "m", 2, "擺揮")});
 }
 
+TEST(FileErrorText, ReasonsAreChineseAndTheVerbSaysWhatFailed) {
+    using platform::FileAction;
+    using platform::FileFault;
+    const struct {
+        const char* name;
+        platform::FileStatus status;
+        const char* message;
+    } cases[] = {
+        {"folder", {FileFault::kOther, EISDIR}, "无法打开 data.ini：是一个文件夹"},
+        {"missing", {FileFault::kOther, ENOENT}, "无法打开 data.ini：文件不存在"},
+        {"full_disk_on_write",
+         {FileFault::kOther, ENOSPC, 0, FileAction::kWrite},
+         "无法写入 data.ini：磁盘空间不足"},
+        {"device_error_on_read",
+         {FileFault::kOther, EIO, 0, FileAction::kRead},
+         "无法读取 data.ini：读写磁盘时出错"},
+        {"unknown_errno", {FileFault::kOther, 4095}, "无法打开 data.ini：错误代码 4095"},
+        {"system_code_without_errno",
+         {FileFault::kOther, 0, 1784, FileAction::kWrite},
+         "无法写入 data.ini：错误代码 1784"},
+        {"no_permission_to_write",
+         {FileFault::kNoPermission, EACCES, 0, FileAction::kWrite},
+         "没有权限写入 data.ini。"},
+        {"busy", {FileFault::kBusy, EWOULDBLOCK}, "data.ini 正被其他程序使用，无法打开。"},
+        {"none", {}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(vek::units::FileErrorMessage(c.status, "data.ini"), c.message) << c.name;
+}
+
 // --- The file on disk -------------------------------------------------------
 
 // A fresh directory per test, removed afterwards.
@@ -169,7 +217,10 @@ protected:
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir_);
     }
-    void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+    void Write(const std::string& bytes) { WriteTo(path_, bytes); }
+    static void WriteTo(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
     std::string Read() const {
         std::ifstream in(path_, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
@@ -508,5 +559,186 @@ TEST_F(CatalogueFile, OtherErrorsCarryAChineseReasonInAtMost99Characters) {
     UnitCatalogue nested("missing/sub/my.ini");
     EXPECT_EQ(nested.Load(), "无法打开 missing/sub/my.ini：文件不存在");
 }
+
+// --- Changed or cut short on disk, and a writer killed ---------------------
+
+#if !defined(_WIN32)
+
+// An editor saves by writing a new file and renaming it over data.ini; a
+// user may remove the file. The next add goes to the file the name leads to
+// (created when missing), so the hand edit and the new unit are both there.
+// A change made in place (appended, cut short) is simply the file as it is.
+TEST_F(CatalogueFile, AnAddReachesTheFileTheNameLeadsTo) {
+    const std::string first = "[长度][1][米]=[100][厘米]\r\n";
+    Write(first);
+    UnitCatalogue c(path_);
+    ASSERT_EQ(c.Load(), "");
+
+    // Saved over by an editor.
+    WriteTo(path_ + ".tmp", first + "[长度][1][米]=[0.001][千米]\r\n");
+    fs::rename(path_ + ".tmp", path_);
+    ASSERT_EQ(c.AppendEntry("长度", "1", "米", "1000", "毫米"), "");
+    EXPECT_EQ(Read(), first + "[长度][1][米]=[0.001][千米]\r\n[长度][1][米]=[1000][毫米]\r\n");
+    EXPECT_EQ(UnitsOf(c), "厘米,千米,毫米,");
+    // The file vek now holds is locked against a second copy.
+    UnitCatalogue second(path_);
+    EXPECT_EQ(second.Load(), path_ + " 正被其他程序使用，无法打开。");
+
+    // Removed: created anew (a new file is GB18030, so ASCII names here).
+    fs::remove(path_);
+    ASSERT_EQ(c.AppendEntry("L", "1", "m", "10", "dm"), "");
+    EXPECT_EQ(Read(), "[L][1][m]=[10][dm]\r\n");
+    EXPECT_EQ(UnitsOf(c), "dm,");
+
+    // Changed in place: appended to, then cut short, between two adds.
+    std::ofstream(path_, std::ios::binary | std::ios::app) << "[L][1][m]=[1000][mm]\r\n";
+    ASSERT_EQ(c.AppendEntry("L", "1", "m", "100", "cm"), "");
+    EXPECT_EQ(UnitsOf(c), "dm,mm,cm,");
+    fs::resize_file(path_, 0);
+    ASSERT_EQ(c.AppendEntry("L", "1", "m", "0.001", "km"), "");
+    EXPECT_EQ(Read(), "[L][1][m]=[0.001][km]\r\n");
+    EXPECT_EQ(UnitsOf(c), "km,");
+}
+
+// When the file the name now leads to cannot be taken (here a folder put in
+// its place), the add reports why and nothing is lost: the old entries stay
+// and the next add, once the name leads to a file again, goes there.
+TEST_F(CatalogueFile, AReplacementThatCannotBeOpenedIsReported) {
+    Write("[长度][1][米]=[100][厘米]\r\n");
+    UnitCatalogue c(path_);
+    ASSERT_EQ(c.Load(), "");
+    fs::remove(path_);
+    fs::create_directory(path_);
+    EXPECT_EQ(c.AppendEntry("长度", "1", "米", "1000", "毫米"),
+              "无法打开 " + path_ + "：是一个文件夹");
+    EXPECT_EQ(UnitsOf(c), "厘米,");
+    fs::remove(path_);
+    ASSERT_EQ(c.AppendEntry("L", "1", "m", "1000", "mm"), "");
+    EXPECT_EQ(Read(), "[L][1][m]=[1000][mm]\r\n");
+}
+
+// A soft file-size limit just above the file's size lets the system store
+// only part of the line: the part is cut back, bytes the line was to replace
+// (a UTF-8 character cut short at the end) are put back, and the message
+// says the write failed.
+TEST_F(CatalogueFile, AWriteStoppedHalfwayIsTakenBack) {
+    const struct {
+        const char* name;
+        std::string file;
+    } cases[] = {
+        {"after_a_line_break", "[长度][1][米]=[100][厘米]\r\n"},
+        {"over_a_character_cut_short", "[长度][1][米]=[100][厘米]\r\n[长度][1][米]=[3][尺\xE5\xB0"},
+    };
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);  // EFBIG instead of the signal
+    for (const auto& c : cases) {
+        Write(c.file);
+        UnitCatalogue catalogue(path_);
+        ASSERT_EQ(catalogue.Load(), "") << c.name;
+        rlimit old{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit limited = old;
+        limited.rlim_cur = c.file.size() + 6;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const std::string error = catalogue.AppendEntry("长度", "1", "米", "1000", "毫米");
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+        EXPECT_EQ(error, "无法写入 " + path_ + "：文件超过允许的大小") << c.name;
+        EXPECT_EQ(Read(), c.file) << c.name;
+        EXPECT_EQ(catalogue.AppendEntry("长度", "1", "米", "1000", "毫米"), "") << c.name;
+        EXPECT_EQ(catalogue.EntryCount(), 2u + (c.file.back() != '\n')) << c.name;
+    }
+    ::signal(SIGXFSZ, oldHandler);
+}
+
+// The unit of the k-th line a writer appends: long enough that a kill can
+// fall in the middle of writing it, different for every line.
+std::string UnitName(int run, int k) {
+    std::string name = std::to_string(run) + "-" + std::to_string(k) + "-";
+    for (int i = 0; i < 200; ++i) name += "毫米";
+    return name;
+}
+
+// Appends lines until killed; after each append that returned success the
+// line's number goes down the pipe.
+[[noreturn]] void AppendUntilKilled(const std::string& path, int run, int out) {
+    UnitCatalogue c(path);
+    if (!c.Load().empty())
+        ::_exit(3);
+    const char ready = 'r';
+    if (::write(out, &ready, 1) != 1)
+        ::_exit(4);
+    for (int k = 0; k < 100000; ++k) {
+        if (!c.AppendEntry("长度", "1", "米", std::to_string(k), UnitName(run, k)).empty())
+            ::_exit(5);
+        if (::write(out, &k, sizeof k) != sizeof k)
+            ::_exit(6);
+    }
+    ::_exit(0);
+}
+
+// A writer is killed at random moments, 100 times in a GB18030 file and 100
+// times in a UTF-8 one. Every line it reported as appended, and every line
+// that was there before, reads back unchanged and the file still loads; the
+// one line being written when the kill came may be whole, cut short or
+// missing.
+TEST_F(CatalogueFile, WriterKilledDuringAppendsNeverDamagesEarlierLines) {
+    std::mt19937 random(20261206);  // a fixed start, so a failure repeats
+    const struct {
+        const char* name;
+        std::string start;
+    } files[] = {
+        {"gb18030", "[\xB3\xA4\xB6\xC8][1][\xC3\xD7]=[100][\xC0\xE5\xC3\xD7]\r\n"},
+        {"utf8", "[长度][1][米]=[100][厘米]\r\n"},
+    };
+    for (const auto& file : files) {
+        std::ofstream(path_, std::ios::binary | std::ios::trunc) << file.start;
+        std::vector<UnitEntry> earlier;
+        {
+            UnitCatalogue c(path_);
+            ASSERT_EQ(c.Load(), "");
+            earlier = EntriesOf(c);
+        }
+        int kills = 0;
+        for (int run = 0; run < 100; ++run) {
+            int fds[2];
+            ASSERT_EQ(::pipe(fds), 0);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                ::close(fds[0]);
+                AppendUntilKilled(path_, run, fds[1]);
+            }
+            ::close(fds[1]);
+            char ready = 0;
+            ASSERT_EQ(::read(fds[0], &ready, 1), 1) << file.name << " run " << run;
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(std::uniform_int_distribution<int>(0, 3000)(random)));
+            kills += ::kill(child, SIGKILL) == 0;
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status)) << file.name << " run " << run;
+            std::vector<int> confirmed;
+            for (int k; ::read(fds[0], &k, sizeof k) == sizeof k;) confirmed.push_back(k);
+            ::close(fds[0]);
+
+            UnitCatalogue c(path_);
+            ASSERT_EQ(c.Load(), "") << file.name << " run " << run;
+            const std::vector<UnitEntry> now = EntriesOf(c);
+            ASSERT_GE(now.size(), earlier.size() + confirmed.size()) << file.name << " run " << run;
+            ASSERT_LE(now.size(), earlier.size() + confirmed.size() + 1);
+            for (std::size_t i = 0; i < earlier.size(); ++i)
+                ASSERT_EQ(now[i], earlier[i]) << file.name << " run " << run << " line " << i;
+            for (std::size_t j = 0; j < confirmed.size(); ++j) {
+                const UnitEntry& e = now[earlier.size() + j];
+                EXPECT_EQ(e.kind, "长度") << file.name << " run " << run;
+                EXPECT_EQ(e.quantity, static_cast<float>(confirmed[j]));
+                EXPECT_EQ(e.unit, UnitName(run, confirmed[j])) << file.name << " run " << run;
+            }
+            earlier = now;  // a line cut short is now an earlier line too
+        }
+        EXPECT_EQ(kills, 100) << file.name;
+    }
+}
+
+#endif  // !defined(_WIN32)
 
 }  // namespace
