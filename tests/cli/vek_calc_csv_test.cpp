@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
-#include <nlohmann/json.hpp>
 
 #include "run_vek_calc.h"
 
@@ -32,14 +30,6 @@ struct CsvCase {
 };
 
 const CsvCase kCases[] = {
-    {"good_rows",
-     {"sewage"},
-     "workers,residents,days\n100,20,300\n50,0,365\n",
-     SewageHeader("workers,residents,days") +
-         "100,20,300,,0.288,1.44,1.152,0.0432,0.1008,0.0576,2880,3600,9.6,18,60\n"
-         "50,0,365,,0.146,0.73,0.584,0.0219,0.0511,0.0292,1460,1825,4,9.125,25\n",
-     0,
-     ""},
     // A quoted line break is no part of a number; the row holding it spans
     // lines 4 and 5, and the rows after it are reported at their own lines.
     {"bad_rows_in_the_middle",
@@ -138,6 +128,21 @@ const CsvCase kCases[] = {
      "vek-calc: cases.csv:2: sewage: workers (1005) needs a number, not '\\x1b]0;x\\x07'\n"
      "vek-calc: cases.csv:3: sewage: workers (1005) needs a number, not 'a\\0b'\n"},
     {"header_only", {"sewage"}, "workers\n", SewageHeader("workers"), 0, ""},
+    // A choice by its index or by its word fills its presets; a column wins over them.
+    {"choices_by_index_and_by_word",
+     {"flue-gas"},
+     "fuel,use,sulphur\n0,1000,1.5\ncoal,12.5,0.8\n",
+     "fuel,use,sulphur,box,so2-std,so2,so2-reduction,dust-std,dust,dust-reduction,volume,"
+     "dust-conc,so2-conc\n0,1000,1.5,,7,30,23,1.4,1.47059,0.0705883,1400,105,2142\n"
+     "coal,12.5,0.8,,0.1125,0.16,0.0475,0.025,0.374375,0.349375,12.5,2994,1280\n",
+     0,
+     ""},
+    {"conversions_from_the_named_catalogue",
+     {"convert", "--catalogue", "data.ini"},
+     "kind,from,to,value\n长度,米,厘米,2.5\n",
+     "kind,from,to,value,box,converted\n长度,米,厘米,2.5,,250\n",
+     0,
+     ""},
 };
 
 void PrintTo(const CsvCase& c, std::ostream* os) {
@@ -150,6 +155,7 @@ TEST_P(VekCalcCsv, RowsInRowsOut) {
     const CsvCase& c = GetParam();
     const fs::path dir = FreshTestDirectory();
     std::ofstream(dir / "cases.csv", std::ios::binary) << c.input;
+    std::ofstream(dir / "data.ini") << "[长度][1][米]=[100][厘米]\n";
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"--csv", "cases.csv"});
     const CalcRun run = RunVekCalc(args, dir);
@@ -160,76 +166,6 @@ TEST_P(VekCalcCsv, RowsInRowsOut) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, VekCalcCsv, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Each row gives what a single run with the row's inputs gives.
-TEST(VekCalcCsvRows, AgreeWithSingleRuns) {
-    using Json = nlohmann::ordered_json;
-    const struct {
-        const char* calculator;
-        const char* header;
-        std::vector<std::vector<std::string>> rows;
-    } cases[] = {
-        {"flue-gas", "fuel,use,sulphur", {{"0", "1000", "1.5"}, {"1", "12.5", "0.8"}}},
-        {"protection-distance",
-         "area,wind,pollutant,emission",
-         {{"1000", "2.2", "0", "0.5"}, {"400", "1.5", "1", "2"}}},
-        {"stueber-level", "1077,lr", {{"3", "90"}, {"12.5", "85"}}},
-        {"convert",
-         "kind,from,to,value",
-         {{"长度", "米", "厘米", "2.5"}, {"质量", "克", "千克", "3"}}},
-    };
-    for (const auto& c : cases) {
-        const fs::path dir = FreshTestDirectory();
-        std::ofstream(dir / "data.ini", std::ios::binary)
-            << "[长度][1][米]=[100][厘米]\n[质量][1][千克]=[1000][克]\n";
-        std::ofstream csv(dir / "cases.csv", std::ios::binary);
-        csv << c.header << "\n";
-        for (const auto& row : c.rows) {
-            for (std::size_t i = 0; i < row.size(); ++i) csv << (i ? "," : "") << row[i];
-            csv << "\n";
-        }
-        csv.close();
-        const CalcRun many = RunVekCalc({c.calculator, "--csv", "cases.csv", "--json"}, dir);
-        ASSERT_EQ(many.status, 0) << c.calculator << ": " << many.err;
-        const std::vector<std::string> objects = Split(many.out, '\n');
-        ASSERT_EQ(objects.size(), c.rows.size()) << c.calculator;
-        const std::vector<std::string> columns = Split(c.header, ',');
-        for (std::size_t r = 0; r < c.rows.size(); ++r) {
-            std::vector<std::string> args = {c.calculator, "--json"};
-            for (std::size_t i = 0; i < columns.size(); ++i)
-                args.push_back(columns[i] + "=" + c.rows[r][i]);
-            const CalcRun one = RunVekCalc(args, dir);
-            ASSERT_EQ(one.status, 0) << c.calculator << ": " << one.err;
-            Json single = Json::parse(one.out);
-            const Json row = Json::parse(objects[r]);
-            EXPECT_EQ(row["line"], r + 2);
-            EXPECT_EQ(row.value("box", Json()), single.value("box", Json())) << c.calculator;
-            single.erase("box");
-            EXPECT_EQ(row["results"], single) << c.calculator << " row " << r;
-        }
-    }
-}
-
-TEST(VekCalcCsvRows, StandardInput) {
-#ifdef _WIN32
-    GTEST_SKIP() << "feeds standard input through a POSIX shell";
-#endif
-    const fs::path dir = FreshTestDirectory();
-    std::ofstream(dir / "cases.csv", std::ios::binary) << "workers,residents,days\n100,20,300\n";
-    const std::string command = "cd '" + dir.string() +
-                                "' && '" VEK_CALC_PATH
-                                "' sewage --csv - <cases.csv 2>&1; echo status=$?";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    pclose(pipe);
-    EXPECT_EQ(out, SewageHeader("workers,residents,days") +
-                       "100,20,300,,0.288,1.44,1.152,0.0432,0.1008,0.0576,2880,3600,9.6,18,60\n"
-                       "status=0\n");
-}
 
 TEST(VekCalcCsvRows, CommandLinesThatCannotWorkAreRefused) {
     const fs::path dir = FreshTestDirectory();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // vek-calc never reports success for output that did not arrive: a full
 // disk, a closed standard output and a reader that went away are errors
-// (one message on stderr, exit status 4). And a catalogue that is not a
-// regular file is refused instead of read forever.
+// (one message on stderr, exit status 4). Cases come from standard input,
+// and a catalogue that is not a regular file is refused instead of read forever.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -20,6 +20,7 @@ namespace {
 
 struct ShellRun {
     int status = -1;
+    std::string out;  // what the shell text wrote to the file "out"
     std::string err;
 };
 
@@ -35,8 +36,10 @@ ShellRun RunInShell(const std::string& shell) {
         return run;
     std::ifstream statusFile(dir / "status");
     statusFile >> run.status;
-    std::ostringstream err;
+    std::ostringstream out, err;
+    out << std::ifstream(dir / "out").rdbuf();
     err << std::ifstream(dir / "err").rdbuf();
+    run.out = out.str();
     run.err = err.str();
     return run;
 }
@@ -70,6 +73,19 @@ TEST(VekCalcOutput, FailedWritesAreErrors) {
         RunInShell("\\$VEK_CALC sewage workers=1 >/dev/null 2>err; echo \\$? >status");
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.err, "");
+}
+
+TEST(VekCalcOutput, CasesFromStandardInput) {
+    const ShellRun run = RunInShell(
+        "printf 'workers,residents,days\\n100,20,300\\n' | \\$VEK_CALC sewage --csv - >out 2>err; "
+        "echo \\$? >status");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "workers,residents,days,box,cod-limit-annual,cod-annual,cod-reduction,"
+              "nh3n-limit-annual,nh3n-annual,nh3n-reduction,annual-discharge,annual-water,"
+              "daily-discharge,refuse-annual,refuse-daily\n"
+              "100,20,300,,0.288,1.44,1.152,0.0432,0.1008,0.0576,2880,3600,9.6,18,60\n");
 }
 
 // A pipe as the catalogue would be read forever (the other kinds of file
