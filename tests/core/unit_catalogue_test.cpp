@@ -173,30 +173,21 @@ TEST(FileErrorText, ReasonsAreChineseAndTheVerbSaysWhatFailed) {
     using platform::FileAction;
     using platform::FileFault;
     const struct {
-        const char* name;
         platform::FileStatus status;
         const char* message;
     } cases[] = {
-        {"folder", {FileFault::kOther, EISDIR}, "无法打开 data.ini：是一个文件夹"},
-        {"missing", {FileFault::kOther, ENOENT}, "无法打开 data.ini：文件不存在"},
-        {"full_disk_on_write",
-         {FileFault::kOther, ENOSPC, 0, FileAction::kWrite},
-         "无法写入 data.ini：磁盘空间不足"},
-        {"device_error_on_read",
-         {FileFault::kOther, EIO, 0, FileAction::kRead},
-         "无法读取 data.ini：读写磁盘时出错"},
-        {"unknown_errno", {FileFault::kOther, 4095}, "无法打开 data.ini：错误代码 4095"},
-        {"system_code_without_errno",
-         {FileFault::kOther, 0, 1784, FileAction::kWrite},
-         "无法写入 data.ini：错误代码 1784"},
-        {"no_permission_to_write",
-         {FileFault::kNoPermission, EACCES, 0, FileAction::kWrite},
-         "没有权限写入 data.ini。"},
-        {"busy", {FileFault::kBusy, EWOULDBLOCK}, "data.ini 正被其他程序使用，无法打开。"},
-        {"none", {}, ""},
+        {{FileFault::kOther, EISDIR}, "无法打开 data.ini：是一个文件夹"},
+        {{FileFault::kOther, ENOENT}, "无法打开 data.ini：文件不存在"},
+        {{FileFault::kOther, ENOSPC, 0, FileAction::kWrite}, "无法写入 data.ini：磁盘空间不足"},
+        {{FileFault::kOther, EIO, 0, FileAction::kRead}, "无法读取 data.ini：读写磁盘时出错"},
+        {{FileFault::kOther, 4095}, "无法打开 data.ini：错误代码 4095"},
+        {{FileFault::kOther, 0, 1784, FileAction::kWrite}, "无法写入 data.ini：错误代码 1784"},
+        {{FileFault::kNoPermission, EACCES, 0, FileAction::kWrite}, "没有权限写入 data.ini。"},
+        {{FileFault::kBusy, EWOULDBLOCK}, "data.ini 正被其他程序使用，无法打开。"},
+        {{}, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(vek::units::FileErrorMessage(c.status, "data.ini"), c.message) << c.name;
+        EXPECT_EQ(vek::units::FileErrorMessage(c.status, "data.ini"), c.message) << c.message;
 }
 
 // --- The file on disk -------------------------------------------------------
