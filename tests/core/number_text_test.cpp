@@ -27,7 +27,6 @@ const DisplayCase kDisplay[] = {
     {"float_zero", 0, true, "0"},
     {"float_negative_zero_shows_zero", -0.0, true, "0"},
     {"float_six_digits", 6.66655, true, "6.66655"},
-    {"float_large_exponent", 1e38, true, "1e+038"},
     {"double_third", 1.0 / 3, false, "0.333333333333333"},
     {"double_two_thirds", 2.0 / 3, false, "0.666666666666667"},
     {"double_tenth", 0.1, false, "0.1"},
@@ -46,11 +45,6 @@ std::string Show(const DisplayCase& c) {
 
 TEST(NumberDisplay, EveryCase) {
     for (const auto& c : kDisplay) EXPECT_EQ(Show(c), c.shown) << c.name;
-}
-
-TEST(NumberDisplay, WholeNumbers) {
-    EXPECT_EQ(FormatInt(-42), "-42");
-    EXPECT_EQ(FormatInt(2147483647), "2147483647");
 }
 
 const char* const kRefused[] = {"12abc",    "-0",   ".0",   "+0",  "",       "   ",

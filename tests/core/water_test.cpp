@@ -70,7 +70,8 @@ TEST(Sewage, ChecksInOrder) {
         SewageInput in;
         SewageCheck expected;
     } cases[] = {
-        {"negative_cod_and_nh3n",
+        // The page's one message for both.
+        {"negative_cod_and_nh3n_limit",
          {.workers = 10, .workDays = 1, .codInitial = -1, .nh3nLimit = -1},
          SewageCheck::Negative},
         {"negative_nh3n_limit",
