@@ -104,6 +104,8 @@ const DistanceCase kDistance[] = {
      "9316.48",
      9400,
      {80, 0.015f, 1.79f, 0.57f}},
+    // F is exactly 0 at a midpoint of the search, which stops there.
+    {"bisection_meets_the_root", 1, 0.3, 4600, 2.2, III, nullptr, "111.506", 200},
     {"no_emission_is_no_distance", 0, 2.4, 1000, 2.2, III, nullptr, "0", 50},
     {"huge_emission_stops_at_20_km", 1e9, 2.4, 1000, 2.2, III, nullptr, "19999.9999999999", 20000},
     {"zero_limit_stops_at_20_km", 1, 0, 1000, 2.2, III, nullptr, "19999.9999999999", 20000},

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Each window's fields in table order as name:id. vek-calc takes its names,
-// its ids and the order of its inputs and results from these tables, so an
-// id given to the wrong field would send a value to the wrong control.
+// Each window's fields in table order as name:id: the windows bind their
+// controls and vek-calc its names and ids by these tables.
 
 #include <gtest/gtest.h>
 

@@ -53,8 +53,11 @@ TEST(Gb18030, PiecesCutAnywhereDecodeAsTheWhole) {
 
 // Names are encoded when a unit is appended (unit_catalogue_test.cpp); ill-formed
 // UTF-8 is written as U+FFFD, which GB18030 has too.
-TEST(Gb18030, IllFormedUtf8IsEncodedAsReplacementCharacter) {
+TEST(Gb18030, EncodesIllFormedUtf8AndLongTexts) {
     EXPECT_EQ(Utf8ToGb18030("a\xC3"), "a\x84\x31\xA4\x37");
+    // A text longer than the converter's own buffer loses nothing at the seams.
+    EXPECT_EQ(Utf8ToGb18030(std::string(5000, 'a') + "长度"),
+              std::string(5000, 'a') + "\xB3\xA4\xB6\xC8");
 }
 
 }  // namespace

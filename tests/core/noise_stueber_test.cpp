@@ -32,7 +32,6 @@ TEST(StueberFormula, Level) {
         StueberInput in;
         const char* level;
     } cases[] = {
-        {"zero_distance_gives_LR", {}, "90"},
         {"zero_distance_gives_LR_whatever_else", {.lr = 87.5f, .length = -1}, "87.5"},
         {"no_barrier_adds_back_its_attenuation",
          {.delta1 = 0, .delta2 = 0, .delta3 = 0, .distance = 50},

@@ -340,6 +340,7 @@ TEST_F(CatalogueFile, LockIsHeldFromLoadThroughAppendAndReload) {
     UnitCatalogue first(path_), second(path_);
     ASSERT_EQ(first.Load(), "");
     EXPECT_EQ(second.Load(), busy);
+    EXPECT_EQ(second.EntryCount(), 0u);
     EXPECT_EQ(second.AppendEntry("k", "1", "b", "2", "u"), busy);
     EXPECT_EQ(Read(), "");
     ASSERT_EQ(first.AppendEntry("k", "1", "b", "2", "u"), "");

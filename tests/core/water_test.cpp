@@ -70,7 +70,6 @@ TEST(Sewage, ChecksInOrder) {
         SewageInput in;
         SewageCheck expected;
     } cases[] = {
-        // The page's one message for both.
         {"negative_cod_and_nh3n_limit",
          {.workers = 10, .workDays = 1, .codInitial = -1, .nh3nLimit = -1},
          SewageCheck::Negative},
