@@ -24,7 +24,7 @@ std::string Show(const FlueGasFields& f) {
     return s;
 }
 
-constexpr float kPreset = std::numeric_limits<float>::quiet_NaN();  // keep the fuel's preset
+constexpr float P = std::numeric_limits<float>::quiet_NaN();  // keeps the fuel's preset
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr int kOil = 0, kCoal = 1;
 
@@ -35,8 +35,7 @@ struct FlueGasCase {
     const char* shown;
 };
 
-constexpr float P = kPreset;
-
+// {name, fuel, B, S, Cfh, dust standard, the fields as shown}
 const FlueGasCase kFlueGas[] = {
     {"oil_1000_t_start_up_values", kOil, 1000, P, P, P, "1400 6 1.47059 428 105 7 1.4 0 0.0705883"},
     {"coal_1000_t_dust_2994_from_single_precision_ash", kCoal, 1000, P, P, P,
