@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "calc/noise.h"
 #include "text/number_text.h"
 
@@ -27,8 +25,7 @@ struct GreenCase {
 // Lp3 = 10 lg(F / l^2) + ((Lp1 - TL) - 11)
 const GreenCase kLevel[] = {
     {"wall_80_25_20_at_10_m", Wall(20, 10), "37.0103"},
-    {"zero_distance_gives_exactly_zero", Wall(20, 0), "0"},
-    {"zero_distance_ignores_bad_area", Wall(-5, 0), "0"},
+    {"zero_distance_gives_exactly_zero_whatever_the_area", Wall(-5, 0), "0"},
     {"zero_area_gives_minus_inf", Wall(0, 10), "-inf"},
     {"negative_area_gives_nan", Wall(-1, 10), "nan"},
 };
@@ -46,16 +43,6 @@ TEST(GreenFormula, LevelAndDistance) {
     for (const auto& c : kLevel) EXPECT_EQ(FormatFloat(ComputeGreenLevel(c.in)), c.shown) << c.name;
     for (const auto& c : kDistance)
         EXPECT_EQ(FormatFloat(ComputeGreenDistance(c.in)), c.shown) << c.name;
-}
-
-TEST(GreenFormula, LevelAndDistanceRoundTrip) {
-    std::mt19937 random;  // fixed default state: the same walls on every run
-    std::uniform_real_distribution<float> lp1(40, 120), tl(0, 50), area(1, 1000), l(0.5f, 2000);
-    for (int i = 0; i < 2000; ++i) {
-        GreenInput in{lp1(random), tl(random), area(random), l(random)};
-        in.level = ComputeGreenLevel(in);
-        EXPECT_NEAR(ComputeGreenDistance(in) / in.distance, 1.0, 1e-5) << i;
-    }
 }
 
 // Lp1 = 10 lg(Q / (12.56636 r^2) + 4 / R) + Lw, R = S a / (1 - a)
