@@ -111,4 +111,14 @@ TEST(Help, ListsEveryCalculator) {
         EXPECT_NE(run.out.find(std::string("  ") + name + " "), std::string::npos) << name;
 }
 
+// A calculator's help names each input with its id, meaning, unit and start-up value.
+TEST(Help, DescribesEachInput) {
+    const CalcRun run = RunVekCalc({"sewage", "--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* line :
+         {"  days               1007  working days per year [d]; start-up: 0\n",
+          "  water-resident     1009  water use per resident and day [L]; start-up: 200\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+}
+
 }  // namespace

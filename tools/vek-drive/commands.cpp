@@ -19,6 +19,8 @@
 #include "framework/edit_text.h"
 #include "framework/notify.h"
 #include "framework/window_text.h"
+#include "pages/page_registry.h"
+#include "res/menus.h"
 #include "tools/vek-drive/output.h"
 #include "tools/vek-drive/services.h"
 #include "tools/vek-drive/user_input.h"
@@ -244,10 +246,33 @@ QWidget* CommandRunner::UsableControl(int id) const {
     return control;
 }
 
+namespace {
+
+// What `menu` delivers: a push button of the main window that acts at once
+// (not one that opens a pop-up menu), or an entry of one of those menus.
+bool IsNavigationCommand(const CDialog& main, int id) {
+    for (const NavigationMenu& navigation : NavigationMenus()) {
+        if (id == navigation.button)
+            return false;
+        if (const MenuResource* menu = FindMenuResource(navigation.menu))
+            for (const MenuItemResource& item : menu->items)
+                if (item.commandId == id)
+                    return true;
+    }
+    for (const ControlTemplate& control : main.Template().controls)
+        if (control.id == id && control.kind == ControlKind::PushButton)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 void CommandRunner::Menu(int id) {
     CDialog* main = RunningMainWindow();
     if (!main)
         Fail(QStringLiteral("the main window is not open"));
+    if (!IsNavigationCommand(*main, id))
+        Fail(QStringLiteral("menu takes a navigation button or a menu entry, not %1").arg(id));
     CheckReachable(main);
     // The page shown becomes current; a modal window opened by the command
     // (the About box) gives it back when it closes.

@@ -154,8 +154,6 @@ std::string ReadId(const VerbInfo& info, bool hasArgs, std::string_view args, Co
                    ? name + " needs a command id, not " + Quoted(args)
                    : name + " needs a control id, not " + Quoted(args);
     command.id = *id;
-    if (info.verb == Verb::Menu && !IsNavigationCommand(*id))
-        return "menu takes 1000, 1005, 1006 or 32771 to 32792, not " + Quoted(args);
     return {};
 }
 
@@ -360,10 +358,6 @@ bool IsNamedKey(std::string_view name) {
         if (name == known)
             return true;
     return false;
-}
-
-bool IsNavigationCommand(int id) {
-    return id == 1000 || id == 1005 || id == 1006 || (id >= 32771 && id <= 32792);
 }
 
 bool ParseLine(std::string_view line, ScriptLine& out) {

@@ -73,8 +73,4 @@ std::string FormatCommand(const Command& command);
 // The names `key` knows besides single printable characters.
 bool IsNamedKey(std::string_view name);
 
-// The commands `menu` delivers: the three navigation buttons and the menu
-// entries of the main window.
-bool IsNavigationCommand(int id);
-
 }  // namespace drive
