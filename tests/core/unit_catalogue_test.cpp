@@ -66,7 +66,8 @@ std::vector<UnitEntry> EntriesOf(const UnitCatalogue& c) {
     return entries;
 }
 
-std::string UnitsOf(const UnitCatalogue& c) {
+// The units of every line, in file order ("cm,dm,").
+[[maybe_unused]] std::string UnitsOf(const UnitCatalogue& c) {
     std::string units;
     for (std::size_t i = 0; i < c.EntryCount(); ++i) units += c.Entry(i).unit + ",";
     return units;
