@@ -51,7 +51,8 @@ const std::vector<MenuRow>& Menus() {
     }();
     return menus;
 }
-// In ascending order, so that a seed picks the same page as ever.
+// Sorted by command id: a start number picks its page by position in this
+// list, whatever order the page registry keeps its rows in.
 const std::vector<int>& PageCommands() {
     static const std::vector<int> commands = [] {
         std::vector<int> all;
@@ -281,7 +282,8 @@ void Monkey::Generate() {
 }
 
 // The window a control action works in is drawn before every action,
-// whether the action uses it or not, so that a seed always draws the same.
+// whether the action uses it or not: the random sequence of a start number
+// then does not depend on which actions come before.
 bool Monkey::Act(const Action& action) {
     const char* name = kWindows[static_cast<std::size_t>(random_.Below(kWindows.size()))];
     const Target target{name, Reachable(name), Reachable("main") != nullptr};
